@@ -1,0 +1,52 @@
+#pragma once
+// System functions resolved at run time. The table is also the test seam: tests install
+// recording fakes in its entries and set the build cache, because Wine lacks the
+// undocumented dark-mode functions and reports an old build.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+
+namespace hueloom {
+
+struct SystemFunctions {
+    bool loaded = false;  // one attempt per process
+
+    HMODULE kernel32 = nullptr;
+    HMODULE user32 = nullptr;
+    HMODULE uxtheme = nullptr;
+    HMODULE dwmapi = nullptr;
+    HMODULE comctl32 = nullptr;
+
+    FARPROC (WINAPI* getProcAddress)(HMODULE, LPCSTR) = nullptr;
+    UINT (WINAPI* realGetWindowClassW)(HWND, LPWSTR, UINT) = nullptr;
+    HRESULT (WINAPI* setWindowTheme)(HWND, LPCWSTR, LPCWSTR) = nullptr;
+    // uxtheme exports without names, taken by ordinal from build 17763 on.
+    BOOL (WINAPI* allowDarkModeForWindow)(HWND, BOOL) = nullptr;   // ordinal 133
+    int (WINAPI* setPreferredAppMode)(int) = nullptr;              // ordinal 135
+    void (WINAPI* flushMenuThemes)() = nullptr;                    // ordinal 136
+    void (WINAPI* refreshImmersiveColorPolicyState)() = nullptr;   // ordinal 104
+    HRESULT (WINAPI* dwmSetWindowAttribute)(HWND, DWORD, LPCVOID, DWORD) = nullptr;
+    BOOL (WINAPI* setWindowSubclass)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR) = nullptr;
+    BOOL (WINAPI* removeWindowSubclass)(HWND, SUBCLASSPROC, UINT_PTR) = nullptr;
+    LRESULT (WINAPI* defSubclassProc)(HWND, UINT, WPARAM, LPARAM) = nullptr;
+
+    int32_t buildCache = -1;  // -1: not asked yet; afterwards the build or 0
+};
+
+inline constexpr int32_t kBuildDarkMode = 17763;        // Windows 10 1809
+inline constexpr int32_t kBuildAppModeNumbers = 18362;  // ordinal 135 takes 0/2/3
+inline constexpr int32_t kBuildDwmAttribute20 = 18985;
+inline constexpr int32_t kBuildCaptionColors = 22000;  // Windows 11
+
+void loadSystemFunctions();
+// Forgets the module handles without freeing them (process detach).
+void forgetSystemModules();
+[[nodiscard]] int32_t windowsBuild();
+[[nodiscard]] bool darkModeSupported();
+
+// Default processing for the plug-in's subclass procedures: DefSubclassProc when it was
+// resolved, otherwise DefWindowProcW.
+LRESULT defaultSubclassProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+} // namespace hueloom

@@ -1,0 +1,59 @@
+#pragma once
+// The one place that crosses into the host: text conversion, parameters, variables,
+// subroutines and [Skin.LastError]. Nothing else touches a host pointer or callback.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace hueloom {
+
+// The host's callbacks, stored as they arrive. All use the Windows API convention; the
+// variable reader may also be one that leaves its arguments on the stack.
+using RegisterActionCallback = void(WINAPI*)(int32_t number, char* name, char* hint,
+                                             unsigned char* types, int32_t zero, int32_t count);
+using SetVariableCallback = void(WINAPI*)(char* name, char* value);
+using GetVariableCallback = intptr_t(WINAPI*)(char* nameBuffer, char* valueBuffer);
+using ScriptProcessorCallback = void(WINAPI*)(char* line);
+
+struct HostCallbacks {
+    RegisterActionCallback registerAction = nullptr;
+    void* unusedValue = nullptr;
+    GetVariableCallback getVariable = nullptr;
+    SetVariableCallback setVariable = nullptr;
+    ScriptProcessorCallback scriptProcessor = nullptr;
+    // Exchange buffers for variable reads: allocated on the first read, kept for the life
+    // of the process.
+    char* nameBuffer = nullptr;
+    char* valueBuffer = nullptr;
+};
+
+inline constexpr size_t kNameBufferSize = 260;
+inline constexpr size_t kValueBufferSize = 4096;
+inline constexpr size_t kMaxVariableNameChars = 255;
+
+namespace HostBridge {
+
+// A new GlobalAlloc block with the ANSI form in the system code page; null when it cannot
+// be allocated. The host owns it.
+[[nodiscard]] char* toHostText(std::wstring_view text);
+// Reads a zero-terminated ANSI text, never past the end of the readable memory it starts in.
+[[nodiscard]] std::wstring fromHostText(const char* text);
+void writeOut(char** outPointer, std::wstring_view text);
+[[nodiscard]] std::wstring getParam(void* params, int index);
+void putParam(void* params, int index, std::wstring_view text);
+void setVariable(std::wstring_view name, std::wstring_view value);
+void setLastError(std::wstring_view text);
+[[nodiscard]] std::wstring getVariable(std::wstring_view name);
+void goSub(std::wstring_view line);
+
+// The ANSI bytes of a variable name for the 260-byte buffer: at most 255 characters and,
+// in multi-byte code pages, cut at a character boundary so name and terminator fit.
+[[nodiscard]] std::string variableNameBytes(std::wstring_view name);
+// Number of readable bytes from `address` to the end of its readable region (0 when the
+// memory is not committed, not readable or a guard page).
+[[nodiscard]] size_t readableBytesAt(const void* address);
+
+} // namespace HostBridge
+} // namespace hueloom

@@ -1,0 +1,13 @@
+#pragma once
+#include <cstdint>
+
+namespace hueloom {
+
+// Writes the eight theme variables, always all eight, in a fixed order.
+void exportSkinVariables();
+// The GetInfo action; always 1.
+int32_t getInfo();
+
+inline constexpr wchar_t kPluginVersion[] = L"1.4.3";
+
+} // namespace hueloom

@@ -1,0 +1,169 @@
+#include "fixtures.h"
+
+#include <cstring>
+
+#include "plugin/entry_points.h"
+#include "plugin/lifecycle.h"
+
+namespace testing {
+
+namespace {
+
+void WINAPI fakeSetVariable(char* name, char* value) {
+    FakeHost& host = FakeHost::current();
+    const std::string n = name ? name : "", v = value ? value : "";
+    host.variables[n] = v;
+    host.sets.emplace_back(n, v);
+    if (name) GlobalFree(name);
+    if (value) GlobalFree(value);
+}
+
+intptr_t WINAPI fakeGetVariable(char* nameBuffer, char* valueBuffer) {
+    const std::string value = FakeHost::current().var(nameBuffer);
+    const size_t length = value.size() < 4095 ? value.size() : 4095;
+    std::memcpy(valueBuffer, value.data(), length);
+    valueBuffer[length] = '\0';
+    return 0;
+}
+
+void WINAPI fakeScriptProcessor(char* line) {
+    FakeHost& host = FakeHost::current();
+    host.scriptLines.emplace_back(line ? line : "");
+    if (host.onScriptLine) host.onScriptLine(host.scriptLines.back());
+}
+
+LRESULT CALLBACK plainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+const wchar_t* testWindowClass() {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = plainWindowProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = L"HueloomTestWindow";
+        RegisterClassW(&wc);
+        registered = true;
+    }
+    return L"HueloomTestWindow";
+}
+
+} // namespace
+
+FakeHost& FakeHost::current() {
+    static FakeHost host;
+    return host;
+}
+
+void FakeHost::install() {
+    hueloom::HostCallbacks& callbacks = hueloom::process().host;
+    callbacks.setVariable = fakeSetVariable;
+    callbacks.getVariable = fakeGetVariable;
+    callbacks.scriptProcessor = fakeScriptProcessor;
+}
+
+std::string FakeHost::var(const std::string& name) const {
+    // Host variable names are case-insensitive.
+    for (const auto& [key, value] : variables)
+        if (_stricmp(key.c_str(), name.c_str()) == 0) return value;
+    return {};
+}
+
+void FakeHost::clear() {
+    variables.clear();
+    sets.clear();
+    scriptLines.clear();
+    onScriptLine = nullptr;
+}
+
+HWND createHostWindow(int width, int height) {
+    HWND window = CreateWindowExW(0, testWindowClass(), L"Hueloom test host",
+                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, width,
+                                  height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return window;
+}
+
+HWND createChild(HWND parent, const wchar_t* className, DWORD style, int x, int y, int width,
+                 int height, const wchar_t* text) {
+    return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void resetPlugin(HWND hostWindow) {
+    hueloom::pluginStartup(GetModuleHandleW(nullptr));
+    FakeHost::current().clear();
+    FakeHost::current().install();
+    hueloom::process().hostWindow = hostWindow;
+}
+
+void pumpMessages(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    MSG msg;
+    do {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (GetTickCount() - start >= milliseconds) break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+int freeGdiHandles() {
+    std::vector<HBRUSH> brushes;
+    brushes.reserve(70000);
+    for (;;) {
+        HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+        if (!brush) break;
+        brushes.push_back(brush);
+        if (brushes.size() > 200000) break;
+    }
+    for (HBRUSH brush : brushes) DeleteObject(brush);
+    return static_cast<int>(brushes.size());
+}
+
+DibCanvas::DibCanvas(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<unsigned*>(bits);
+    previous_ = SelectObject(dc_, bitmap_);
+}
+
+DibCanvas::~DibCanvas() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+COLORREF DibCanvas::pixel(int x, int y) const {
+    GdiFlush();
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+    const unsigned bgra = bits_[y * width_ + x];
+    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+}
+
+void DibCanvas::fill(COLORREF color) {
+    for (int i = 0; i < width_ * height_; ++i)
+        bits_[i] = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+}
+
+int executeAction(int number, const std::vector<std::string>& params) {
+    std::vector<char*> slots;
+    std::vector<std::string> storage(params);
+    for (auto& text : storage) slots.push_back(text.data());
+    slots.push_back(nullptr);
+    return nbExecAction(number, slots.data());
+}
+
+} // namespace testing

@@ -34,13 +34,13 @@ size_t boundedLength(const char* text) {
     }
 }
 
-std::string toAnsi(std::wstring_view text) {
+std::string toAnsi(std::wstring_view text, UINT codePage = CP_ACP) {
     if (text.empty()) return {};
     const int length = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    const int bytes = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
     if (bytes <= 0) return {};
     std::string out(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), length, out.data(), bytes, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, text.data(), length, out.data(), bytes, nullptr, nullptr);
     return out;
 }
 
@@ -128,7 +128,9 @@ void setVariable(std::wstring_view name, std::wstring_view value) {
 
 void setLastError(std::wstring_view text) { setVariable(L"[Skin.LastError]", text); }
 
-std::string variableNameBytes(std::wstring_view name) {
+std::string variableNameBytes(std::wstring_view name) { return variableNameBytes(name, CP_ACP); }
+
+std::string variableNameBytes(std::wstring_view name, UINT codePage) {
     size_t chars = name.size() < kMaxVariableNameChars ? name.size() : kMaxVariableNameChars;
     // Never split a surrogate pair at the cut.
     if (chars > 0 && chars < name.size() && (name[chars - 1] & 0xFC00) == 0xD800) --chars;
@@ -136,7 +138,7 @@ std::string variableNameBytes(std::wstring_view name) {
     size_t i = 0;
     while (i < chars) {
         const size_t width = ((name[i] & 0xFC00) == 0xD800 && i + 1 < chars) ? 2 : 1;
-        const std::string piece = toAnsi(name.substr(i, width));
+        const std::string piece = toAnsi(name.substr(i, width), codePage);
         if (out.size() + piece.size() > kNameBufferSize - 1) break;
         out += piece;
         i += width;

@@ -51,6 +51,7 @@ void goSub(std::wstring_view line);
 // The ANSI bytes of a variable name for the 260-byte buffer: at most 255 characters and,
 // in multi-byte code pages, cut at a character boundary so name and terminator fit.
 [[nodiscard]] std::string variableNameBytes(std::wstring_view name);
+[[nodiscard]] std::string variableNameBytes(std::wstring_view name, UINT codePage);
 // Number of readable bytes from `address` to the end of its readable region (0 when the
 // memory is not committed, not readable or a guard page).
 [[nodiscard]] size_t readableBytesAt(const void* address);

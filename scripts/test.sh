@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Runs every test: native unit tests, the export table of the 32-bit product, the
+# in-process engine tests under Wine, the end-to-end scripts through the stand-in host
+# (64-bit) and one 32-bit smoke run of the real Hueloom.dll.
+#
+# HUELOOM_SKIP_32BIT=1 switches the 32-bit smoke run off (for machines that cannot run
+# 32-bit programs at all); without it such a machine fails the run with the reason.
+set -uo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$here"
+export BUILD_ROOT="${BUILD_ROOT:-$here/build}"
+
+bash scripts/setup.sh || { echo "test: set-up failed"; exit 1; }
+bash scripts/build.sh || { echo "test: build failed"; exit 1; }
+# shellcheck source=wine-env.sh
+source scripts/wine-env.sh
+
+passed=0
+failed=0
+failures=()
+step() {
+  local name="$1"; shift
+  local started=$SECONDS
+  echo "=== $name"
+  if "$@"; then
+    passed=$((passed + 1)); echo "--- ok: $name ($((SECONDS - started)) s)"
+  else
+    failed=$((failed + 1)); failures+=("$name"); echo "--- FAILED: $name ($((SECONDS - started)) s)"
+  fi
+}
+
+step "unit tests (native)" "$BUILD_ROOT/native/tests/unit/unit_tests"
+step "export table of the 32-bit Hueloom.dll" "$BUILD_ROOT/native/export_table_check" "$BUILD_ROOT/win32/Hueloom.dll"
+if [ -x scripts/run-fuzz.sh ]; then
+  step "fuzz targets (bounded runs)" bash scripts/run-fuzz.sh --short
+fi
+step "engine tests (in-process, 64-bit Wine)" \
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$WINE64" "$BUILD_ROOT/win64/tests/engine/engine_tests.exe"
+
+e2e_scripts=()
+for f in tests/e2e/*.hls; do
+  case "$f" in *smoke32*) ;; *) e2e_scripts+=("$f") ;; esac
+done
+if [ ${#e2e_scripts[@]} -gt 0 ]; then
+  step "end-to-end scripts (stand-in host, 64-bit)" bash scripts/run-e2e.sh --arch 64 "${e2e_scripts[@]}"
+fi
+
+if [ "${HUELOOM_SKIP_32BIT:-0}" = 1 ]; then
+  echo "=== 32-bit smoke run switched off by HUELOOM_SKIP_32BIT=1"
+elif ! "$WINE32" --version >/dev/null 2>&1; then
+  step "32-bit smoke run" sh -c 'echo "32-bit programs cannot run on this machine (the kernel refuses i386 binaries and qemu-user is not registered); set HUELOOM_SKIP_32BIT=1 to skip"; exit 1'
+else
+  step "32-bit smoke run (real Hueloom.dll, reader removes its arguments)" \
+    bash scripts/run-e2e.sh --arch 32 --reader copy tests/e2e/smoke32.hls
+fi
+
+echo
+echo "tests: ${passed} passed, ${failed} failed"
+[ "$failed" -eq 0 ] || { printf 'failed: %s\n' "${failures[@]}"; exit 1; }

@@ -37,13 +37,17 @@ fi
 step "engine tests (in-process, 64-bit Wine)" \
   xvfb-run -a -s "-screen 0 1280x1024x24" "$WINE64" "$BUILD_ROOT/win64/tests/engine/engine_tests.exe"
 
+step "stand-in host tests (64-bit Wine)" \
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$WINE64" "$BUILD_ROOT/win64/host/standin_host_tests.exe"
+
+# All scripts run in one host process; those that free the plug-in run after the others.
 e2e_scripts=()
+unloading_scripts=()
 for f in tests/e2e/*.hls; do
-  case "$f" in *smoke32*) ;; *) e2e_scripts+=("$f") ;; esac
+  case "$f" in *smoke32*) continue ;; esac
+  if grep -qi '^[[:space:]]*FreePlugin' "$f"; then unloading_scripts+=("$f"); else e2e_scripts+=("$f"); fi
 done
-if [ ${#e2e_scripts[@]} -gt 0 ]; then
-  step "end-to-end scripts (stand-in host, 64-bit)" bash scripts/run-e2e.sh --arch 64 "${e2e_scripts[@]}"
-fi
+step "end-to-end scripts (stand-in host, 64-bit)" bash scripts/run-e2e.sh --arch 64 "${e2e_scripts[@]}" "${unloading_scripts[@]}"
 
 if [ "${HUELOOM_SKIP_32BIT:-0}" = 1 ]; then
   echo "=== 32-bit smoke run switched off by HUELOOM_SKIP_32BIT=1"

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+
 namespace hueloom {
 
 // A subclass is identified by procedure and id together, so the glyph subclass and the

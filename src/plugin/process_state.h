@@ -25,6 +25,7 @@ struct ProcessState {
     OverlayState overlays;
     AutoRefreshState autoRefresh;
     HWND hoverButton = nullptr;  // the glyph button under the mouse
+    int32_t skinSubroutineDepth = 0;  // Apply subroutines running inside each other
 };
 
 ProcessState& process();

@@ -1,0 +1,66 @@
+#pragma once
+// The one home of the host's process-wide state. The plug-in's callbacks carry no context,
+// so they reach the running host through session().
+#include <windows.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "options.h"
+#include "plugin_library.h"
+#include "plugin_record.h"
+#include "publication.h"
+#include "variables.h"
+
+namespace standin {
+
+class Interpreter;
+
+// Exit codes, most serious last.
+inline constexpr int kExitPassed = 0;
+inline constexpr int kExitAssertionFailed = 1;
+inline constexpr int kExitScriptError = 2;
+inline constexpr int kExitPluginNotLoaded = 3;
+inline constexpr int kExitCrashed = 4;
+
+struct Outcome {
+    int assertions = 0;
+    int failed = 0;  // failed assertions and broken rules of the plug-in contract
+    bool scriptError = false;
+    std::optional<int> exitRequest;  // from the Exit command
+
+    // An Exit code never hides a failure or an error.
+    [[nodiscard]] int exitCode() const noexcept;
+};
+
+// A button that AutoPress will press once it appears (in a dialog the plug-in shows).
+struct PendingPress {
+    std::wstring caption;
+    DWORD deadline = 0;
+};
+
+struct HostSession {
+    Options options;
+    PluginLibrary plugin;
+    PluginRecord record;
+    VariableStore variables;
+    Publication publication;
+    Outcome outcome;
+    Interpreter* running = nullptr;  // the script file being run, for the script processor
+    std::string readCopy;            // the value the address-style reader points the plug-in at
+    int readCount = 0;
+    int lastResult = 0;  // of the last action call
+    std::deque<PendingPress> pendingPresses;
+    UINT_PTR pressTimer = 0;
+
+    // Sets a variable and repaints the host objects tied to it.
+    void setVariable(std::string_view name, std::string_view value);
+    // A broken rule of the plug-in contract: reported and counted as a failure.
+    void contractBroken(std::string_view what);
+};
+
+[[nodiscard]] HostSession& session();
+
+}  // namespace standin

@@ -1,0 +1,81 @@
+// The stand-in host: loads a plug-in DLL by path, reaches it only through its exports, and
+// runs script files against it in a publication window.
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "console.h"
+#include "foreign_memory.h"
+#include "host_callbacks.h"
+#include "host_session.h"
+#include "script_runner.h"
+
+using namespace standin;
+
+namespace {
+
+// A fault in the plug-in (or the host) ends the run with a line saying where, instead of
+// a crash dialog that would keep a headless run waiting.
+LONG WINAPI reportCrash(EXCEPTION_POINTERS* info) {
+    const void* address = info->ExceptionRecord->ExceptionAddress;
+    char module[MAX_PATH] = "unknown module";
+    HMODULE owner = nullptr;
+    if (GetModuleHandleExA(
+            GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+            static_cast<const char*>(address), &owner))
+        GetModuleFileNameA(owner, module, MAX_PATH);
+    char line[MAX_PATH + 96];
+    std::snprintf(line, sizeof line, "host: crashed: exception 0x%08lX at %p in %s",
+                  static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode), address, module);
+    say(line);
+    // A fixed code: the exception's own would be cut to its low byte by the shell.
+    TerminateProcess(GetCurrentProcess(), kExitCrashed);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    SetUnhandledExceptionFilter(reportCrash);
+
+    const std::vector<std::wstring> arguments(argv + 1, argv + argc);
+    const ParsedOptions parsed = parseOptions(arguments);
+    if (parsed.helpWanted) {
+        say(usageText());
+        return kExitPassed;
+    }
+    if (!parsed.error.empty()) {
+        say("host: " + parsed.error);
+        say(usageText());
+        return kExitScriptError;
+    }
+
+    HostSession& state = session();
+    state.options = parsed.options;
+    if (!state.publication.createHostWindow()) {
+        say("host: cannot create the host window (error " + std::to_string(GetLastError()) + ")");
+        return kExitScriptError;
+    }
+    const std::string problem = startPlugin(state);
+    if (!problem.empty()) {
+        say("host: " + problem);
+        state.publication.destroyHostWindow();
+        return kExitPluginNotLoaded;
+    }
+    say("host: loaded '" + narrow(state.options.pluginPath) + "', " +
+        std::to_string(state.record.registrations.size()) + " actions registered, " +
+        (sizeof(void*) == 4 ? "32" : "64") + "-bit, reader " + readerName(state.options.reader));
+
+    for (const std::wstring& script : state.options.scripts) {
+        runScriptFile(state, script);
+        if (state.outcome.exitRequest) break;
+    }
+
+    state.publication.destroyHostWindow();
+    state.plugin.release();
+    say("host: " + std::to_string(state.outcome.assertions) + " assertions, " +
+        std::to_string(state.outcome.failed) + " failed");
+    return state.outcome.exitCode();
+}

@@ -1,0 +1,101 @@
+// Letting time pass and looking at the result: the message loop, screenshots, window and
+// GDI counts, and answers to the plug-in's dialogs.
+#include "command_table.h"
+#include "console.h"
+#include "dialog_driver.h"
+#include "foreign_memory.h"
+#include "host_session.h"
+#include "message_pump.h"
+#include "screenshot.h"
+#include "window_census.h"
+
+namespace standin {
+
+namespace {
+
+constexpr int kMaxPumpMilliseconds = 600000;
+
+Flow pump(const Call& call) {
+    const auto milliseconds = call.number(0);
+    if (!milliseconds || *milliseconds < 0 || *milliseconds > kMaxPumpMilliseconds)
+        return call.fail("Pump takes milliseconds from 0 to " + std::to_string(kMaxPumpMilliseconds));
+    pumpMessages(static_cast<DWORD>(*milliseconds));
+    return Flow::Next;
+}
+
+bool isPlainFileName(std::string_view name) {
+    return !name.empty() && name.find_first_of("\\/:*?\"<>|") == std::string_view::npos && name != "." &&
+           name != "..";
+}
+
+Flow screenshot(const Call& call) {
+    const std::string name = call.text(0);
+    if (!isPlainFileName(name))
+        return call.fail("a screenshot name is a plain file name, not '" + name + "'");
+    HWND window = call.session.publication.hostWindow();
+    if (call.count() == 2) {
+        const std::string windowName = call.text(1);
+        const NamedWindow* named = call.session.publication.find(windowName);
+        if (!named) return call.fail("no window named '" + windowName + "'");
+        window = named->window;
+    }
+    std::wstring path = call.session.options.shotsFolder;
+    if (!path.empty() && path.back() != L'\\' && path.back() != L'/') path += L'\\';
+    path += widen(name) + L".bmp";
+    const std::string problem = saveWindowScreenshot(window, path);
+    if (!problem.empty()) return call.fail("screenshot '" + name + "': " + problem);
+    say("host: screenshot " + narrow(path));
+    return Flow::Next;
+}
+
+Flow getPixel(const Call& call) {
+    const NamedWindow* named = call.session.publication.find(call.text(0));
+    if (!named) return call.fail("no window named '" + call.text(0) + "'");
+    const auto x = call.number(1);
+    const auto y = call.number(2);
+    if (!x) return call.notANumber(1);
+    if (!y) return call.notANumber(2);
+    const auto variable = call.variableName(3);
+    if (!variable) return Flow::Failed;
+    const COLORREF colour = screenPixel(named->window, POINT{*x, *y});
+    if (colour == CLR_INVALID) return call.fail("the point is not on the screen");
+    call.session.setVariable(*variable, std::to_string(GetRValue(colour)) + "," +
+                                            std::to_string(GetGValue(colour)) + "," +
+                                            std::to_string(GetBValue(colour)));
+    return Flow::Next;
+}
+
+Flow countWindows(const Call& call) {
+    const auto variable = call.variableName(1);
+    if (!variable) return Flow::Failed;
+    call.session.setVariable(*variable, std::to_string(countThreadWindowsOfClass(widen(call.text(0)))));
+    return Flow::Next;
+}
+
+Flow gdiFree(const Call& call) {
+    const auto variable = call.variableName(0);
+    if (!variable) return Flow::Failed;
+    call.session.setVariable(*variable, std::to_string(countFreeGdiHandles()));
+    return Flow::Next;
+}
+
+Flow autoPress(const Call& call) {
+    const std::string caption = call.text(0);
+    if (caption.empty()) return call.fail("AutoPress needs a button caption");
+    queueButtonPress(call.session, widen(caption));
+    return Flow::Next;
+}
+
+constexpr CommandEntry kProbeCommands[] = {
+    {"Pump", Arity::exactly(1), pump},         {"Screenshot", Arity::between(1, 2), screenshot},
+    {"GetPixel", Arity::exactly(4), getPixel}, {"CountWindows", Arity::exactly(2), countWindows},
+    {"GdiFree", Arity::exactly(1), gdiFree},   {"AutoPress", Arity::exactly(1), autoPress},
+};
+
+}  // namespace
+
+const CommandEntry* findProbeCommand(std::string_view name) {
+    return findIn(kProbeCommands, name);
+}
+
+}  // namespace standin

@@ -1,0 +1,64 @@
+#pragma once
+// The running publication: the host's main window, its pages, the dialogs a script opens,
+// and the names by which scripts reach every window.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace standin {
+
+enum class WindowRole { Host, Page, Dialog, Control, HostObject };
+
+struct NamedWindow {
+    std::string name;
+    HWND window = nullptr;
+    WindowRole role = WindowRole::Control;
+};
+
+inline constexpr wchar_t kHostWindowClass[] = L"StandinHostWindow";
+inline constexpr wchar_t kPageClass[] = L"StandinPage";
+inline constexpr wchar_t kDialogClass[] = L"StandinDialog";
+inline constexpr char kHostWindowName[] = "HostWindow";
+inline constexpr char kFirstPageName[] = "Page1";
+
+class Publication {
+public:
+    Publication() = default;
+    Publication(const Publication&) = delete;
+    Publication& operator=(const Publication&) = delete;
+
+    // The main window lives for the whole run; the plug-in keeps its handle.
+    [[nodiscard]] bool createHostWindow();
+    void destroyHostWindow() noexcept;
+    [[nodiscard]] HWND hostWindow() const noexcept { return host_; }
+
+    // A fresh page state for one script file: the first page with its demo controls.
+    void open();
+    // Destroys the dialogs and pages with everything on them and forgets every name.
+    void close() noexcept;
+
+    [[nodiscard]] HWND currentPage() const noexcept { return current_; }
+    // Each returns an empty text on success, else what went wrong.
+    [[nodiscard]] std::string newPage(std::string_view name);
+    [[nodiscard]] std::string showPage(std::string_view name);
+    [[nodiscard]] std::string openDialog(std::string_view name);
+    [[nodiscard]] std::string closeDialog(std::string_view name);
+
+    // A named window that still exists, or null.
+    [[nodiscard]] const NamedWindow* find(std::string_view name) const;
+    [[nodiscard]] bool isTaken(std::string_view name) const { return find(name) != nullptr; }
+    void add(std::string_view name, HWND window, WindowRole role);
+
+    void repaintObjectsTiedTo(std::string_view variable) const;
+
+private:
+    HWND createPage(std::string_view name, bool visible);
+
+    HWND host_ = nullptr;
+    HWND current_ = nullptr;
+    std::vector<NamedWindow> names_;
+};
+
+}  // namespace standin

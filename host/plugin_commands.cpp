@@ -2,6 +2,8 @@
 // what the host recorded of the plug-in.
 #include "command_table.h"
 #include "console.h"
+#include "host_callbacks.h"
+#include "plugin_api.h"
 #include "host_session.h"
 #include "parameter_blocks.h"
 
@@ -73,6 +75,24 @@ Flow freePlugin(const Call& call) {
     return Flow::Next;
 }
 
+// Hands the plug-in another variable reader, as a host may by registering again; the
+// registration callback is left out so the actions are not registered a second time.
+Flow setReader(const Call& call) {
+    HostSession& session = call.session;
+    const std::string word = call.text(0);
+    ReaderStyle style;
+    if (word == "copy") style = ReaderStyle::Copy;
+    else if (word == "address") style = ReaderStyle::Address;
+    else if (word == "cdecl") style = ReaderStyle::Cdecl;
+    else return call.fail("SetReader takes copy, address or cdecl, got '" + word + "'");
+    if (!session.plugin.usable()) return refuse(call, "SetReader " + word + " was not passed on");
+    session.options.reader = style;
+    (void)session.plugin.entries().registerPlugIn(nullptr, kRegisterValue, variableReaderFor(style),
+                                                   reinterpret_cast<void*>(&setVariableCallback));
+    session.variables.set("[Host.Reader]", readerName(style));
+    return afterPluginCall(call);
+}
+
 Flow listRegistrations(const Call& call) {
     const auto& registrations = call.session.record.registrations;
     if (registrations.empty()) say("host: no actions registered");
@@ -94,6 +114,7 @@ constexpr CommandEntry kPluginCommands[] = {
     {"HostMessage", Arity::exactly(1), hostMessage},
     {"EditAction", Arity::between(1, 33), editAction},
     {"FreePlugin", Arity::exactly(0), freePlugin},
+    {"SetReader", Arity::exactly(1), setReader},
     {"ListRegistrations", Arity::exactly(0), listRegistrations},
     {"PrintIdentity", Arity::exactly(0), printIdentity},
 };

@@ -54,8 +54,8 @@ if [ "${HUELOOM_SKIP_32BIT:-0}" = 1 ]; then
 elif ! "$WINE32" --version >/dev/null 2>&1; then
   step "32-bit smoke run" sh -c 'echo "32-bit programs cannot run on this machine (the kernel refuses i386 binaries and qemu-user is not registered); set HUELOOM_SKIP_32BIT=1 to skip"; exit 1'
 else
-  step "32-bit smoke run (real Hueloom.dll, reader removes its arguments)" \
-    bash scripts/run-e2e.sh --arch 32 --reader copy tests/e2e/smoke32.hls
+  step "32-bit smoke run (real Hueloom.dll, readers of both conventions)" \
+    bash scripts/run-e2e.sh --arch 32 tests/e2e/registration.hls tests/e2e/smoke32.hls
 fi
 
 echo

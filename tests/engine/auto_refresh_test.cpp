@@ -1,0 +1,188 @@
+// The auto-refresh timer on a real host window, and the diagnostic window list.
+#include <doctest.h>
+
+#include <string>
+
+#include "engine/auto_refresh.h"
+#include "engine/subclass_ids.h"
+#include "engine/update_freeze.h"
+#include "engine_scene.h"
+#include "fixtures.h"
+#include "overlay/overlay_binding.h"
+#include "plugin/process_state.h"
+
+using namespace hueloom;
+using testing::EngineScene;
+using testing::FakeHost;
+
+namespace {
+
+int g_foreignTicks = 0;
+void CALLBACK foreignTimerProc(HWND, UINT, UINT_PTR, DWORD) { g_foreignTicks += 1; }
+
+std::string number(HWND window) { return std::to_string(reinterpret_cast<intptr_t>(window)); }
+
+std::string windowLineOf(HWND window) {
+    const std::string list = FakeHost::current().var("[Skin.Windows]");
+    const std::string start = number(window) + " ";
+    const size_t at = list.find("|" + start);
+    if (at == std::string::npos) return {};
+    const size_t end = list.find("'|", at + 1);
+    return list.substr(at + 1, end + 2 - (at + 1));
+}
+
+std::string rectText(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right - r.left) +
+           "x" + std::to_string(r.bottom - r.top);
+}
+
+const wchar_t* overlayStandInClass(bool& registeredHere) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kOverlayClassName;
+    registeredHere = RegisterClassW(&wc) != 0;  // the overlay code may have registered it already
+    return kOverlayClassName;
+}
+
+} // namespace
+
+TEST_CASE("a second start sets no second timer; a stop when stopped kills nothing") {
+    EngineScene scene;
+    scene.setMode(ThemeMode::Dark);
+    startAutoRefresh();
+    REQUIRE(process().autoRefresh.running);
+    // Put a foreign timer under the same id: a second SetTimer would take it back.
+    SetTimer(scene.host(), kAutoRefreshTimerId, 60000, foreignTimerProc);
+    startAutoRefresh();
+    (void)scene.child(WC_EDITW);
+    testing::pumpMessages(700);
+    CHECK(process().autoRefresh.refreshTickCount == 0);
+    CHECK(process().autoRefresh.running);
+
+    stopAutoRefresh();
+    CHECK_FALSE(process().autoRefresh.running);
+    CHECK_FALSE(KillTimer(scene.host(), kAutoRefreshTimerId));  // the stop killed it
+
+    SetTimer(scene.host(), kAutoRefreshTimerId, 60000, foreignTimerProc);
+    stopAutoRefresh();
+    CHECK(KillTimer(scene.host(), kAutoRefreshTimerId));  // left alone: it was not running
+}
+
+TEST_CASE("no timer without a host window; a failed SetTimer is tried again at the next start") {
+    EngineScene scene;
+    process().hostWindow = nullptr;
+    startAutoRefresh();
+    CHECK_FALSE(process().autoRefresh.running);
+
+    HWND gone = scene.topLevel(WS_OVERLAPPEDWINDOW);
+    DestroyWindow(gone);
+    process().hostWindow = gone;
+    startAutoRefresh();
+    CHECK_FALSE(process().autoRefresh.running);
+
+    process().hostWindow = scene.host();
+    startAutoRefresh();
+    CHECK(process().autoRefresh.running);
+}
+
+TEST_CASE("new windows are themed within a tick; in System mode ticks theme nothing") {
+    EngineScene scene;
+    startAutoRefresh();
+    HWND early = scene.child(WC_EDITW);
+    testing::pumpMessages(600);
+    CHECK_FALSE(testing::isRegistered(early));
+    CHECK(process().autoRefresh.refreshTickCount == 0);
+
+    scene.setMode(ThemeMode::Dark);
+    HWND late = scene.child(WC_EDITW);
+    testing::pumpMessages(600);
+    CHECK(testing::isRegistered(early));
+    CHECK(testing::isRegistered(late));
+    CHECK(process().autoRefresh.refreshTickCount > 0);
+}
+
+TEST_CASE("a freeze left open is ended by the timer about 2.5 s later") {
+    EngineScene scene;
+    HWND edit = scene.child(WC_EDITW);
+    beginUpdate();
+    REQUIRE(process().autoRefresh.running);
+    testing::pumpMessages(1800);
+    CHECK(process().windows.updateDepth == 1);
+    CHECK(process().windows.frozenWindows.contains(edit));
+
+    testing::pumpMessages(1500);
+    CHECK(process().windows.updateDepth == 0);
+    CHECK(process().windows.frozenWindows.empty());
+    CHECK(IsWindowVisible(edit));
+}
+
+TEST_CASE("a tick during shutdown does nothing") {
+    EngineScene scene;
+    scene.setMode(ThemeMode::Dark);
+    beginUpdate();
+    process().windows.freezeStartMs = monotonicMs() - 10000;
+    HWND edit = scene.child(WC_EDITW);
+    process().shuttingDown = true;
+    autoRefreshTick(scene.host(), WM_TIMER, kAutoRefreshTimerId, 0);
+    CHECK(process().windows.updateDepth == 1);
+    CHECK_FALSE(testing::isRegistered(edit));
+
+    process().shuttingDown = false;
+    autoRefreshTick(scene.host(), WM_TIMER, kAutoRefreshTimerId, 0);
+    CHECK(process().windows.updateDepth == 0);
+    CHECK(testing::isRegistered(edit));
+}
+
+TEST_CASE("ListWindows of a host without children") {
+    EngineScene scene;
+    CHECK(listWindows() == 1);
+    CHECK(FakeHost::current().var("[Skin.Windows]") == "Top " + number(scene.host()) + "|");
+    CHECK(FakeHost::current().var("[Skin.WindowCount]") == "0");
+    CHECK(FakeHost::current().lastError() == "OK");
+}
+
+TEST_CASE("ListWindows describes every descendant in one exact line each") {
+    EngineScene scene;
+    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"Name", WS_CHILD | WS_VISIBLE, 12, 30, 200, 24,
+                                scene.host(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND panel = scene.child(L"HueloomTestWindow", 0, L"Panel");
+    ShowWindow(panel, SW_HIDE);
+    HWND inHiddenPanel = scene.child(WC_BUTTONW, BS_AUTOCHECKBOX, L"A|B", panel);
+    const std::wstring longCaption(70, L'x');
+    HWND longOne = scene.child(WC_STATICW, 0, longCaption.c_str());
+
+    listWindows();
+    CHECK(windowLineOf(edit) == number(edit) + " Edit kind=1 vis=1/1 ex=$200 rc=" + rectText(edit) + " 'Name'|");
+    CHECK(windowLineOf(panel) ==
+          number(panel) + " HueloomTestWindow kind=0 vis=0/0 ex=$0 rc=" + rectText(panel) + " 'Panel'|");
+    CHECK(windowLineOf(inHiddenPanel) ==
+          number(inHiddenPanel) + " Button kind=6 vis=1/0 ex=$0 rc=" + rectText(inHiddenPanel) + " 'A|B'|");
+    CHECK(windowLineOf(longOne).find(" '" + std::string(63, 'x') + "'|") != std::string::npos);
+    // Four lines, one of them with a "|" in its caption.
+    CHECK(FakeHost::current().var("[Skin.WindowCount]") == "5");
+}
+
+TEST_CASE("ListWindows: an overlay line names the object it covers; a set top bit prints 16 digits") {
+    EngineScene scene;
+    bool registeredHere = false;
+    const wchar_t* overlayClass = overlayStandInClass(registeredHere);
+    HWND object = scene.child(WC_STATICW);
+    HWND overlay = scene.child(overlayClass, 0, L"");
+    SetWindowLongPtrW(overlay, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+    HWND layered = scene.child(WC_STATICW);
+    SetWindowLongW(layered, GWL_EXSTYLE, static_cast<LONG>(0x80000000u | WS_EX_TRANSPARENT));
+
+    listWindows();
+    const std::string overlayLine = windowLineOf(overlay);
+    CHECK(overlayLine.find(" HueloomOverlay kind=0 ") != std::string::npos);
+    CHECK(overlayLine.find(" ctrl=" + number(object) + " ''|") != std::string::npos);
+    CHECK(windowLineOf(object).find("ctrl=") == std::string::npos);
+    REQUIRE(static_cast<DWORD>(GetWindowLongW(layered, GWL_EXSTYLE)) == 0x80000020u);
+    CHECK(windowLineOf(layered).find(" ex=$FFFFFFFF80000020 ") != std::string::npos);
+
+    DestroyWindow(overlay);
+    if (registeredHere) UnregisterClassW(overlayClass, GetModuleHandleW(nullptr));
+}

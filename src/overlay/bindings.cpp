@@ -1,15 +1,265 @@
 #include "overlay/bindings.h"
+
+#include <cmath>
+
+#include "common/text.h"
+#include "engine/auto_refresh.h"
+#include "engine/classify.h"
+#include "engine/subclass_ids.h"
+#include "overlay/overlay_geometry.h"
+#include "overlay/overlay_interaction.h"
+#include "overlay/overlay_paint.h"
+#include "platform/system_functions.h"
 #include "plugin/host_bridge.h"
+#include "plugin/lifecycle.h"
+#include "plugin/process_state.h"
+
 namespace hueloom {
-int32_t bindOverlay(OverlayKind, const BindTexts&) { HostBridge::setLastError(L"Not available yet in this build"); return 0; }
-int32_t unbindOverlay(const std::wstring&) { HostBridge::setLastError(L"Not available yet in this build"); return 0; }
-void destroyOverlay(HWND) {}
-bool registerOverlayClass() { return false; }
-void positionOverlay(OverlayBinding&) {}
-void syncOverlay(OverlayBinding&) {}
-void syncAllOverlays() {}
-void raiseOverlayIfCovered(OverlayBinding&) {}
-bool hasVisibleStyle(HWND w) { return (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0; }
-bool isBindingOn(OverlayBinding&) { return false; }
-double trackFraction(OverlayBinding&) { return 0; }
+
+namespace {
+
+constexpr UINT kRaiseFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+constexpr double kDefaultMinimum = 0;
+constexpr double kDefaultMaximum = 100;
+
+WindowMap<OverlayBinding>& bindings() { return process().overlays.bindings; }
+
+// Scripts pass handles as numbers; the low 32 bits are the handle (sign-extended, as
+// 64-bit Windows does with window handles).
+HWND handleFromText(const std::wstring& text) noexcept {
+    const auto low = static_cast<int32_t>(static_cast<uint32_t>(readInteger(trimSpaces(text))));
+    return reinterpret_cast<HWND>(static_cast<intptr_t>(low));
 }
+
+// Only objects of the host's own GUI thread can carry the subclass and an overlay child;
+// a handle of another program's window must not get a window of ours as its child.
+bool isBindableObject(HWND object) {
+    return object && IsWindow(object) &&
+           GetWindowThreadProcessId(object, nullptr) == GetCurrentThreadId();
+}
+
+std::wstring bracketedVariable(const std::wstring& text) {
+    std::wstring name = trimSpaces(text);
+    if (!name.empty() && name.front() != L'[') name = L"[" + name + L"]";
+    return name;
+}
+
+void applyTrackRange(OverlayBinding& binding, const BindTexts& texts) {
+    const std::wstring minimumText = trimSpaces(texts.minimum);
+    const std::wstring maximumText = trimSpaces(texts.maximum);
+    if (!minimumText.empty() || !maximumText.empty()) {
+        binding.minimum = readReal(minimumText);
+        binding.maximum = readReal(maximumText);
+    }
+    // Quiet comparison: NaN ends fall back without a floating-point exception.
+    if (!std::isless(binding.minimum, binding.maximum)) {
+        binding.minimum = kDefaultMinimum;
+        binding.maximum = kDefaultMaximum;
+    }
+}
+
+HWND createOverlayWindow(HWND parent) {
+    return CreateWindowExW(WS_EX_NOPARENTNOTIFY, kOverlayClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0,
+                           10, 10, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+// Makes the binding and its overlay for an object seen for the first time. Returns the
+// failure message, or an empty text on success.
+std::wstring createBinding(HWND object, OverlayKind kind) {
+    ProcessState& state = process();
+    const HWND parent = GetParent(object);
+    if (!parent) return L"Object has no parent window";
+
+    const LONG style = GetWindowLongW(object, GWL_STYLE);
+    if (!(style & WS_CLIPSIBLINGS)) SetWindowLongW(object, GWL_STYLE, style | WS_CLIPSIBLINGS);
+
+    const HWND overlay = createOverlayWindow(parent);
+    if (!overlay) return L"CreateWindowEx failed: " + decimalText(GetLastError());
+    SetWindowLongPtrW(overlay, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+
+    // Without the object subclass the overlay could not follow its object nor go with it.
+    if (!state.system.setWindowSubclass(object, overlayObjectSubclassProc, kOverlayObjectSubclassId, 0)) {
+        DestroyWindow(overlay);
+        return L"Overlay unavailable";
+    }
+    pinModule();
+
+    OverlayBinding binding;
+    binding.overlayWindow = overlay;
+    binding.objectWindow = object;
+    binding.kind = kind;
+    binding.backColor = state.theme.pageBack;
+    bindings().set(object, std::move(binding));
+    return {};
+}
+
+int objectDpi(HWND object) {
+    int dpi = 0;
+    if (HDC dc = GetDC(object)) {
+        dpi = GetDeviceCaps(dc, LOGPIXELSY);
+        ReleaseDC(object, dc);
+    }
+    return dpi > 0 ? dpi : 96;
+}
+
+} // namespace
+
+int32_t bindOverlay(OverlayKind kind, const BindTexts& texts) {
+    ProcessState& state = process();
+    const HWND object = handleFromText(texts.handle);
+    loadSystemFunctions();
+
+    if (!isBindableObject(object)) {
+        HostBridge::setLastError(L"Hueloom_Bind: pass the handle from GetObjectHandle (got '" + texts.handle +
+                                 L"')");
+        return 0;
+    }
+    const ThemeState& theme = state.theme;
+    if (theme.mode == ThemeMode::System || !theme.glyphs || !theme.active) {
+        destroyOverlay(object);
+        HostBridge::setLastError(L"OK - native (System mode or Glyphs=Off)");
+        return 1;
+    }
+    if (!state.system.setWindowSubclass || !registerOverlayClass()) {
+        HostBridge::setLastError(L"Overlay unavailable");
+        return 0;
+    }
+
+    if (!bindings().contains(object)) {
+        const std::wstring failure = createBinding(object, kind);
+        if (!failure.empty()) {
+            HostBridge::setLastError(failure);
+            return 0;
+        }
+    }
+
+    // createBinding adds the entry only after its last call out of the plug-in.
+    OverlayBinding& binding = *bindings().find(object);
+    binding.kind = kind;
+    binding.variable = bracketedVariable(texts.variable);
+    binding.value = texts.value;
+    binding.caption = texts.caption;
+    if (const ParsedColor color = parseColor(texts.color); color.ok) binding.backColor = color.color;
+    if (kind == OverlayKind::Track) applyTrackRange(binding, texts);
+
+    positionOverlay(binding);
+    startAutoRefresh();
+    HostBridge::setLastError(L"OK");
+    return 1;
+}
+
+int32_t unbindOverlay(const std::wstring& handleText) {
+    const SystemFunctions& system = process().system;
+    const HWND object = handleFromText(handleText);
+    if (object && system.removeWindowSubclass && IsWindow(object)) {
+        system.removeWindowSubclass(object, overlayObjectSubclassProc, kOverlayObjectSubclassId);
+        InvalidateRect(object, nullptr, TRUE);
+    }
+    destroyOverlay(object);
+    HostBridge::setLastError(L"OK");
+    return 1;
+}
+
+void destroyOverlay(HWND objectWindow) {
+    OverlayBinding* binding = bindings().find(objectWindow);
+    if (!binding) return;
+    // The binding goes first, so nothing reached from DestroyWindow can find it half gone.
+    const HWND overlay = binding->overlayWindow;
+    bindings().erase(objectWindow);
+    if (overlay && IsWindow(overlay)) DestroyWindow(overlay);
+}
+
+bool registerOverlayClass() {
+    OverlayState& overlays = process().overlays;
+    if (overlays.classRegistered) return true;
+    WNDCLASSW wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = overlayWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kOverlayClassName;
+    if (RegisterClassW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS) {
+        overlays.classRegistered = true;
+        pinModule();
+        return true;
+    }
+    return false;
+}
+
+void positionOverlay(OverlayBinding& binding) {
+    const HWND overlay = binding.overlayWindow;
+    const HWND object = binding.objectWindow;
+    if (!overlay || !IsWindow(object)) return;
+
+    RECT rect{};
+    GetWindowRect(object, &rect);
+    MapWindowPoints(nullptr, GetParent(object), reinterpret_cast<POINT*>(&rect), 2);
+    const int dpi = binding.kind == OverlayKind::Track ? 96 : objectDpi(object);
+    const RECT place = overlayPlacement(binding.kind, rect, dpi);
+
+    const UINT flags = SWP_NOACTIVATE | (hasVisibleStyle(object) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    SetWindowPos(overlay, HWND_TOP, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 flags);
+    InvalidateRect(overlay, nullptr, FALSE);
+}
+
+void syncOverlay(OverlayBinding& binding) {
+    const HWND overlay = binding.overlayWindow;
+    if (!overlay || !IsWindow(overlay) || !IsWindow(binding.objectWindow)) return;
+    if (hasVisibleStyle(binding.objectWindow) != hasVisibleStyle(overlay)) positionOverlay(binding);
+    else raiseOverlayIfCovered(binding);
+}
+
+void syncAllOverlays() {
+    // Keys first: a host object's answer to our window calls may destroy it, and its
+    // binding with it, while we walk.
+    for (const HWND object : bindings().keys()) {
+        if (OverlayBinding* binding = bindings().find(object)) syncOverlay(*binding);
+    }
+}
+
+void raiseOverlayIfCovered(OverlayBinding& binding) {
+    const HWND overlay = binding.overlayWindow;
+    if (!isWindowAbove(overlay, binding.objectWindow)) return;
+    SetWindowPos(overlay, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
+    InvalidateRect(overlay, nullptr, FALSE);
+}
+
+bool hasVisibleStyle(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+namespace {
+
+// The host variable wins whenever it holds something; the cached value stands in otherwise.
+std::wstring currentValue(OverlayBinding& binding) {
+    if (!binding.variable.empty()) {
+        std::wstring fromHost = HostBridge::getVariable(binding.variable);
+        if (!fromHost.empty()) binding.value = std::move(fromHost);
+    }
+    return binding.value;
+}
+
+bool isCheckedWord(const std::wstring& word) {
+    return word == L"true" || word == L"1" || word == L"yes" || word == L"on" || word == L"checked";
+}
+
+} // namespace
+
+bool isBindingOn(OverlayBinding& binding) {
+    const OverlayKind kind = binding.kind;
+    const std::wstring caption = normalizedWord(binding.caption);
+    const std::wstring word = normalizedWord(currentValue(binding));
+    switch (kind) {
+    case OverlayKind::Check: return isCheckedWord(word);
+    // An empty group value means no button is chosen, even one without a caption.
+    case OverlayKind::Radio: return !word.empty() && word == caption;
+    default: return false;
+    }
+}
+
+double trackFraction(OverlayBinding& binding) {
+    const double minimum = binding.minimum, maximum = binding.maximum;
+    const double number = readReal(trimSpaces(currentValue(binding)));
+    return fractionInRange(number, minimum, maximum);
+}
+
+} // namespace hueloom

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <new>
 #include <optional>
+#include <vector>
 
 #include "common/text.h"
 #include "engine/auto_refresh.h"
@@ -15,21 +16,15 @@
 #include "plugin/host_bridge.h"
 #include "plugin/process_state.h"
 #include "plugin/skin_variables.h"
-#include "theme/color.h"
 #include "theme/ini_reader.h"
-#include "theme/skin_rules.h"
+#include "theme/skin_settings.h"
 #include "theme/theme_actions.h"
 
 namespace hueloom {
 
 namespace {
 
-constexpr wchar_t kThemeSection[] = L"Hueloom";
-constexpr wchar_t kObjectsSection[] = L"Objects";
-// A skin is a few kilobytes; a file a thousand times that size is not one. The bound also
-// bounds memory: a file of short lines costs about 50 bytes per line once parsed, which a
-// 32-bit host must not be made to spend by the hundred megabytes.
-constexpr LONGLONG kMaxSkinFileBytes = 4LL * 1024 * 1024;
+constexpr LONGLONG kMaxSkinBytes = static_cast<LONGLONG>(kMaxSkinFileBytes);
 
 enum class ReadOutcome { Read, NotFound, CannotOpen };
 
@@ -69,7 +64,7 @@ SkinBytes readSkinBytes(const std::wstring& path) {
                                 nullptr));
     LARGE_INTEGER size{};
     if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK ||
-        !GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxSkinFileBytes)
+        !GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxSkinBytes)
         return {ReadOutcome::CannotOpen, {}};
 
     // The file may grow or shrink while it is read: read up to the limit, stop at its end.
@@ -78,8 +73,8 @@ SkinBytes readSkinBytes(const std::wstring& path) {
     size_t filled = 0;
     for (;;) {
         if (filled == result.bytes.size()) {
-            if (static_cast<LONGLONG>(filled) > kMaxSkinFileBytes) return {ReadOutcome::CannotOpen, {}};
-            result.bytes.resize(std::min(filled * 2, static_cast<size_t>(kMaxSkinFileBytes) + 1));
+            if (static_cast<LONGLONG>(filled) > kMaxSkinBytes) return {ReadOutcome::CannotOpen, {}};
+            result.bytes.resize(std::min(filled * 2, kMaxSkinFileBytes + 1));
         }
         const DWORD wanted = static_cast<DWORD>(result.bytes.size() - filled);
         DWORD got = 0;
@@ -104,16 +99,10 @@ std::wstring decodeAnsi(std::string_view bytes) {
     return text;
 }
 
-// Every entry of "Objects" becomes "[Skin." + key + "]", in file order, so a repeated
-// key ends with its later value. Colours are written in the one "R,G,B" form.
-void exportObjects(const IniDocument& skin) {
-    const IniSection* objects = skin.section(kObjectsSection);
-    if (!objects) return;
-    for (const IniEntry& entry : objects->entries) {
-        const ParsedColor color = parseColor(entry.value);
-        HostBridge::setVariable(L"[Skin." + entry.key + L"]",
-                                color.ok ? formatColor(color.color) : entry.value);
-    }
+// Every entry of "Objects" becomes its variable in file order, so a repeated key ends
+// with its later value.
+void exportObjects(const std::vector<SkinVariable>& objects) {
+    for (const SkinVariable& variable : objects) HostBridge::setVariable(variable.name, variable.value);
 }
 
 // A subroutine may apply a skin again; one that applies itself would recurse until the
@@ -148,32 +137,20 @@ int32_t reportApplied(const std::wstring& name, const std::wstring& subroutine, 
     return 1;
 }
 
-// An empty value keeps the palette colour and a bad one is ignored the same way: a skin
-// never fails on a colour.
-std::optional<Color> colorEntry(const IniDocument& skin, std::wstring_view key) {
-    const ParsedColor color = parseColor(skin.readOr(kThemeSection, key, L""));
-    if (!color.ok) return std::nullopt;
-    return color.color;
-}
-
-void applyThemeFromSkin(const IniDocument& skin, ThemeMode mode) {
+// A change of mode as everywhere else, then the file's settings over it; they already
+// hold the palette's colours where the file gives none.
+void applyThemeFromSkin(const SkinSettings& skin) {
     ThemeState& theme = process().theme;
-    theme.mode = mode;
+    theme.mode = skin.mode == SkinMode::Light ? ThemeMode::Light : ThemeMode::Dark;
     applyModePalette();
-    if (auto c = colorEntry(skin, L"ControlBack")) theme.controlBack = *c;
-    if (auto c = colorEntry(skin, L"ControlText")) theme.controlText = *c;
-    if (auto c = colorEntry(skin, L"PageBack")) theme.pageBack = *c;
-    theme.titleBar = -1;
-    theme.titleText = -1;
-    if (auto c = colorEntry(skin, L"TitleBar")) theme.titleBar = static_cast<int32_t>(*c);
-    if (auto c = colorEntry(skin, L"TitleText")) theme.titleText = static_cast<int32_t>(*c);
-    theme.articleText = !isOffWord(skin.readOr(kThemeSection, L"ArticleText", L"On"));
-    theme.glyphs = !isOffWord(skin.readOr(kThemeSection, L"Glyphs", L"On"));
-
-    std::wstring accent = skin.readOr(kThemeSection, L"Accent", L"");
-    if (accent.empty()) accent = skin.readOr(kObjectsSection, L"AccentColor", L"");
-    if (const ParsedColor color = parseColor(accent); color.ok) theme.accent = color.color;
-
+    theme.controlBack = skin.controlBack;
+    theme.controlText = skin.controlText;
+    theme.pageBack = skin.pageBack;
+    theme.titleBar = skin.titleBar;
+    theme.titleText = skin.titleText;
+    theme.articleText = skin.articleText;
+    theme.glyphs = skin.glyphs;
+    theme.accent = skin.accent;
     theme.active = true;
     rebuildBrushes();
 }
@@ -182,9 +159,9 @@ void applyThemeFromSkin(const IniDocument& skin, ThemeMode mode) {
 
 int32_t applySkinFile(const std::wstring& path, const std::wstring& subroutine) {
     loadSystemFunctions();
-    // The file is read and parsed before anything changes, so a file that cannot be read
-    // (or that exhausts memory) leaves the theme as it was.
-    std::optional<IniDocument> parsed;
+    // The file is read and its settings worked out before anything changes, so a file
+    // that cannot be read (or that exhausts memory) leaves the theme as it was.
+    std::optional<SkinSettings> loaded;
     try {
         SkinBytes file = readSkinBytes(path);
         if (file.outcome == ReadOutcome::NotFound) {
@@ -195,41 +172,39 @@ int32_t applySkinFile(const std::wstring& path, const std::wstring& subroutine) 
             HostBridge::setLastError(L"Cannot open skin file: " + path);
             return 0;
         }
-        parsed = IniDocument::parse(file.bytes, decodeAnsi);
+        loaded = readSkinSettings(IniDocument::parse(file.bytes, decodeAnsi), path);
     } catch (const std::bad_alloc&) {
         HostBridge::setLastError(L"Cannot open skin file: " + path);
         return 0;
     }
-    const IniDocument& skin = *parsed;
+    const SkinSettings& skin = *loaded;
 
     beginUpdate();
     ThemeState& theme = process().theme;
-    const std::wstring name = skin.readOr(kThemeSection, L"Name", skinNameFromPath(path));
-    theme.skinName = name;
+    theme.skinName = skin.name;
     theme.skinFile = path;
-    const std::wstring modeWord = skin.readOr(kThemeSection, L"Mode", L"Dark");
 
-    if (isSystemSkinMode(modeWord)) {
+    if (skin.mode == SkinMode::System) {
         resetTheme(true);
-        HostBridge::setVariable(L"[Skin.Name]", name);
+        HostBridge::setVariable(L"[Skin.Name]", skin.name);
         HostBridge::setVariable(L"[Skin.File]", path);
-        exportObjects(skin);
+        exportObjects(skin.objects);
         const bool ran = runSubroutine(subroutine);
         endUpdate(false);
-        return reportApplied(name, subroutine, ran, L"' (System mode)");
+        return reportApplied(skin.name, subroutine, ran, L"' (System mode)");
     }
 
-    applyThemeFromSkin(skin, isLightSkinMode(modeWord) ? ThemeMode::Light : ThemeMode::Dark);
-    exportObjects(skin);
+    applyThemeFromSkin(skin);
+    exportObjects(skin.objects);
     setAppDarkMode();
     refreshWindows(true);
     startAutoRefresh();
-    HostBridge::setVariable(L"[Skin.Name]", name);
+    HostBridge::setVariable(L"[Skin.Name]", skin.name);
     HostBridge::setVariable(L"[Skin.File]", path);
     exportSkinVariables();
     const bool ran = runSubroutine(subroutine);
     endUpdate(false);
-    return reportApplied(name, subroutine, ran, L"' applied");
+    return reportApplied(skin.name, subroutine, ran, L"' applied");
 }
 
 } // namespace hueloom

@@ -1,22 +1,17 @@
 #include "theme/theme_state.h"
 
 #include "plugin/process_state.h"
+#include "theme/palette.h"
 
 namespace hueloom {
 
 void applyModePalette() {
     ThemeState& theme = process().theme;
-    if (theme.mode == ThemeMode::Light) {
-        theme.controlBack = makeColor(255, 255, 255);
-        theme.controlText = makeColor(0, 0, 0);
-        theme.pageBack = makeColor(240, 240, 240);
-        theme.accent = makeColor(0, 120, 215);
-    } else {
-        theme.controlBack = makeColor(32, 32, 32);
-        theme.controlText = makeColor(240, 240, 240);
-        theme.pageBack = makeColor(24, 24, 24);
-        theme.accent = makeColor(61, 100, 249);
-    }
+    const Palette palette = modePalette(theme.mode == ThemeMode::Light ? SkinMode::Light : SkinMode::Dark);
+    theme.controlBack = palette.controlBack;
+    theme.controlText = palette.controlText;
+    theme.pageBack = palette.pageBack;
+    theme.accent = palette.accent;
     theme.active = true;
     rebuildBrushes();
 }

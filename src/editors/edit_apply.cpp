@@ -1,0 +1,53 @@
+// The Apply editor: a skin file (typed or browsed for) and an optional subroutine.
+#include "editors/editor_controls.h"
+#include "editors/editor_dialogs.h"
+#include "editors/editors.h"
+#include "editors/system_dialogs.h"
+#include "plugin/host_bridge.h"
+
+namespace hueloom {
+
+namespace {
+
+using namespace editor_controls;
+
+constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+constexpr DWORD kField = WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
+
+constexpr ControlLayout kApplyControls[] = {
+    {L"Static", L"Skin file (.ini) - use [PubDir]Skins\\Name.ini for portable apps:", -1, kLabel, 0, 16, 14, 400, 18},
+    {L"Edit", L"", kSkinFileField, kField, WS_EX_CLIENTEDGE, 16, 36, 330, 24},
+    {L"Button", L"Browse...", kBrowseButton, kButton, 0, 354, 36, 70, 24},
+    {L"Static", L"Subroutine to GoSub after applying (optional, e.g. SkinObjects):", -1, kLabel, 0, 16, 72, 400, 18},
+    {L"Edit", L"", kSubroutineField, kField, WS_EX_CLIENTEDGE, 16, 94, 408, 24},
+    {L"Button", L"OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 264, 132, 75, 26},
+    {L"Button", L"Cancel", IDCANCEL, kButton, 0, 349, 132, 75, 26},
+};
+
+constexpr DialogLayout kApplyDialog{L"Hueloom - Apply Skin", 440, 170, kApplyControls};
+
+} // namespace
+
+int32_t editApplySkin(void* params) {
+    EditorDialog dialog(kApplyDialog);
+    if (!dialog.created()) return 0;
+    dialog.setText(kSkinFileField, HostBridge::getParam(params, 0));
+    dialog.setText(kSubroutineField, HostBridge::getParam(params, 1));
+    dialog.show(kSkinFileField);
+
+    for (;;) {
+        const int command = dialog.waitForCommand();
+        if (command == IDOK) break;
+        if (command == IDCANCEL) return 0;
+        if (command == kBrowseButton) {
+            if (auto path = browseForSkinFile(dialog.window())) dialog.setText(kSkinFileField, *path);
+        }
+    }
+    // Exactly as typed: the action itself reports a missing file.
+    HostBridge::putParam(params, 0, dialog.text(kSkinFileField));
+    HostBridge::putParam(params, 1, dialog.text(kSubroutineField));
+    return 1;
+}
+
+} // namespace hueloom

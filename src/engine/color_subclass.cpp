@@ -13,10 +13,7 @@ constexpr int kChannelHalfThickness = 2;  // a 4-pixel bar, not scaled
 constexpr int kChannelCorner = 4;
 constexpr int32_t kPressedShadePercent = 20;
 constexpr int32_t kHotLightPercent = 25;
-constexpr int32_t kDisabledBlendPercent = 45;
 constexpr int32_t kThumbOutlinePercent = 15;
-constexpr Color kBlack = 0x000000;
-constexpr Color kWhite = 0xFFFFFF;
 
 [[nodiscard]] const int32_t* registeredKind(HWND window) {
     return process().windows.themedControls.find(window);

@@ -15,11 +15,6 @@ namespace hueloom {
 namespace {
 
 constexpr int kCaptionBufferChars = 512;
-constexpr int kDisabledBlendPercent = 45;
-// Above this brightness the check mark is drawn dark.
-constexpr int32_t kLightMarkFace = 140000;
-constexpr Color kDarkMark = 0x202020;
-constexpr Color kWhite = 0xFFFFFF;
 
 enum CheckState { Unchecked = 0, Checked = 1, Indeterminate = 2 };
 
@@ -99,7 +94,7 @@ void paintGlyphBox(HDC dc, const ButtonLook& look, const GlyphColors& colors, in
 
     RoundRect(dc, x0, y0, x0 + g.box, y0 + g.box, g.inset, g.inset);
     if (look.check == Checked) {
-        const Color mark = colorBrightness(colors.face) < kLightMarkFace ? kWhite : kDarkMark;
+        const Color mark = checkMarkColor(colors.face);
         const Pen markPen = solidPen(mark, g.markWidth);
         const SelectGuard markGuard(dc, markPen.get());
         CheckMark points = checkMark(x0, y0, g.box);

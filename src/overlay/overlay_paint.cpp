@@ -11,11 +11,6 @@ namespace hueloom {
 
 namespace {
 
-constexpr int kDisabledBlendPercent = 45;
-constexpr int32_t kLightMarkFace = 140000;  // brighter faces get a dark check mark
-constexpr Color kDarkMark = 0x202020;
-constexpr Color kWhite = 0xFFFFFF;
-constexpr Color kBlack = 0x000000;
 constexpr int kMarkPenWidth = 2;
 constexpr int kGlyphCorner = 3;
 constexpr int kHotTrackBlendPercent = 20;
@@ -114,7 +109,7 @@ void paintGlyph(HDC dc, int left, int top, int size, bool radio, bool on, bool e
 
     RoundRect(dc, left, top, right, bottom, kGlyphCorner, kGlyphCorner);
     if (on) {
-        const Color markColor = colorBrightness(face) >= kLightMarkFace ? kDarkMark : kWhite;
+        const Color markColor = checkMarkColor(face);
         const Pen markPen = solidPen(markColor, kMarkPenWidth);
         const SelectGuard markGuard(dc, markPen.get());
         CheckMark mark = checkMark(left, top, size);

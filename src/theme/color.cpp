@@ -258,4 +258,8 @@ double readReal(std::wstring_view text) noexcept {
     return negative ? -magnitude : magnitude;
 }
 
+Color checkMarkColor(Color face) noexcept {
+    return colorBrightness(face) < kLightMarkFaceBrightness ? kWhite : makeColor(32, 32, 32);
+}
+
 } // namespace hueloom

@@ -12,8 +12,6 @@ double linearChannel(int32_t channel) noexcept {
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-constexpr int32_t kLightFaceBrightness = 140000;
-
 } // namespace
 
 double relativeLuminance(Color color) noexcept {
@@ -31,10 +29,6 @@ Severity contrastSeverity(double ratio) noexcept {
     if (ratio < kErrorBelowRatio) return Severity::Error;
     if (ratio < kWarningBelowRatio) return Severity::Warning;
     return Severity::Ok;
-}
-
-Color checkMarkColor(Color face) noexcept {
-    return colorBrightness(face) < kLightFaceBrightness ? makeColor(255, 255, 255) : makeColor(32, 32, 32);
 }
 
 std::string ratioText(double ratio) {

@@ -18,10 +18,6 @@ inline constexpr double kErrorBelowRatio = 3.0;
 [[nodiscard]] double contrastRatio(Color first, Color second) noexcept;
 [[nodiscard]] Severity contrastSeverity(double ratio) noexcept;
 
-// The check mark the plug-in draws on a checked face: white on a face whose brightness
-// is below 140000, else RGB(32,32,32).
-[[nodiscard]] Color checkMarkColor(Color face) noexcept;
-
 // Two decimals, never rounded up across a threshold: 4.496 is shown as 4.49, not 4.50.
 [[nodiscard]] std::string ratioText(double ratio);
 

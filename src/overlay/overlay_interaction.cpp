@@ -81,7 +81,12 @@ LRESULT CALLBACK overlayObjectSubclassProc(HWND object, UINT message, WPARAM wPa
         break;
     case WM_PAINT: {
         const LRESULT result = defaultSubclassProcessing(object, message, wParam, lParam);
-        if (OverlayBinding* after = liveBinding(object)) syncOverlay(*after);
+        if (OverlayBinding* after = liveBinding(object)) {
+            syncOverlay(*after);
+            // The host repaints its object when the object's value changes, for example when
+            // a script sets the bound variable; the overlay draws that value, so it follows.
+            if (after->overlayWindow) InvalidateRect(after->overlayWindow, nullptr, FALSE);
+        }
         return result;
     }
     case WM_LBUTTONDOWN:

@@ -325,6 +325,7 @@ TEST_CASE("the tick keeps overlays visible and on top, and repaints nothing when
     REQUIRE(bindCheck(object) == 1);
     HWND overlay = bindingOf(object)->overlayWindow;
     UpdateWindow(host.window());
+    UpdateWindow(overlay);  // the object's first paint asks the overlay to follow
     REQUIRE_FALSE(hasPendingPaint(overlay));
 
     hueloom::syncAllOverlays();

@@ -58,6 +58,21 @@ TEST_CASE("hovering a bound object") {
     CHECK(overlayBorder(object) == normal);
 }
 
+TEST_CASE("a repaint of the object, as after a script changed its variable, repaints the overlay") {
+    ThemedHost host;
+    HWND object = createHostObject(host.window(), kHostCheckBoxClass, 10, 30, 120, 20, L"Agree");
+    REQUIRE(bindCheck(object, "Agree", "False") == 1);
+    UpdateWindow(host.window());
+    ValidateRect(overlayOf(object), nullptr);
+    FakeHost::current().variables["[Agree]"] = "True";
+    InvalidateRect(object, nullptr, FALSE);
+    UpdateWindow(object);
+    CHECK(hasPendingPaint(overlayOf(object)));
+    DibCanvas canvas(15, 15);
+    printClient(overlayOf(object), canvas);
+    CHECK(canvas.pixel(7, 2) == process().theme.accent);  // the checked face
+}
+
 TEST_CASE("clicks") {
     ThemedHost host;
 
@@ -108,6 +123,7 @@ TEST_CASE("clicks") {
         REQUIRE(bindTrack(object, "", "30") == 1);
         bindingOf(object)->hot = true;
         UpdateWindow(host.window());
+        ValidateRect(overlayOf(object), nullptr);  // settle the paints of binding
         SendMessageW(object, WM_MOUSEMOVE, 0, MAKELPARAM(50, 10));
         CHECK_FALSE(hasPendingPaint(overlayOf(object)));
         SendMessageW(object, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 10));

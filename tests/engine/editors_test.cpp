@@ -174,7 +174,9 @@ TEST_CASE("editor dialogs are unowned, centred, sized in 1/96 inch and tabbed in
         GetClientRect(dialog, &client);
         GetWindowRect(dialog, &frame);
         owner = GetWindow(dialog, GW_OWNER);
-        HWND control = GetFocus();
+        // Walk from the first tab stop: where the focus stands depends on whether the
+        // window manager has activated the dialog yet.
+        HWND control = GetNextDlgTabItem(dialog, nullptr, FALSE);
         for (int i = 0; i < 5 && control; ++i) {
             tabOrder.push_back(GetDlgCtrlID(control));
             control = GetNextDlgTabItem(dialog, control, FALSE);

@@ -16,9 +16,19 @@ bool hasOwnVisibleStyle(HWND window) {
     return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
+// A clicked auto radio button walks its group with GetNextDlgGroupItem until it meets
+// itself again; under Wine that walk skips windows without WS_VISIBLE, so a frozen radio
+// button is never met and the click spins for ever. Its frozen ancestors keep it from
+// painting all the same, so it is left as it is.
+bool isAutoRadioButton(HWND window) {
+    wchar_t className[8] = {};
+    return GetClassNameW(window, className, 8) == 6 && lstrcmpiW(className, L"Button") == 0 &&
+           (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+}
+
 void freezeWindow(HWND window) {
     auto& frozen = process().windows.frozenWindows;
-    if (frozen.contains(window) || !hasOwnVisibleStyle(window)) return;
+    if (frozen.contains(window) || !hasOwnVisibleStyle(window) || isAutoRadioButton(window)) return;
     SendMessageW(window, WM_SETREDRAW, FALSE, 0);
     frozen.set(window, 1);
 }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "checked_call.h"
 #include "console.h"
 #include "foreign_memory.h"
 #include "host_session.h"
@@ -175,26 +176,27 @@ void introducePlugin(HWND hostWindow) {
     const EntryPoints& plugin = state.plugin.entries();
     PluginRecord& record = state.record;
 
-    (void)plugin.initialize(hostWindow);
+    (void)callPlugin("nbInitialize", plugin.initialize, hostWindow);
 
     char* title = nullptr;
     char* publisher = nullptr;
     char* hint = nullptr;
-    (void)plugin.initPlugIn(hostWindow, &title, &publisher, &hint);
+    (void)callPlugin("nbInitPlugIn", plugin.initPlugIn, hostWindow, &title, &publisher, &hint);
     record.title = takeIdentityText(state, title, "title from nbInitPlugIn");
     record.publisher = takeIdentityText(state, publisher, "publisher from nbInitPlugIn");
     record.hint = takeIdentityText(state, hint, "hint from nbInitPlugIn");
 
     char* infoTitle = nullptr;
     char* description = nullptr;
-    (void)plugin.getPluginInfo(&infoTitle, &description, 0);
+    (void)callPlugin("nbGetPluginInfo", plugin.getPluginInfo, &infoTitle, &description, 0);
     record.infoTitle = takeIdentityText(state, infoTitle, "title from nbGetPluginInfo");
     record.description = takeIdentityText(state, description, "description from nbGetPluginInfo");
 
-    (void)plugin.registerPlugIn(reinterpret_cast<void*>(&registerActionCallback), kRegisterValue,
-                                variableReaderFor(state.options.reader),
-                                reinterpret_cast<void*>(&setVariableCallback));
-    (void)plugin.registerScriptProcessor(reinterpret_cast<void*>(&scriptProcessorCallback));
+    (void)callPlugin("nbRegisterPlugIn", plugin.registerPlugIn,
+                     reinterpret_cast<void*>(&registerActionCallback), kRegisterValue,
+                     variableReaderFor(state.options.reader), reinterpret_cast<void*>(&setVariableCallback));
+    (void)callPlugin("nbRegisterScriptProcessor", plugin.registerScriptProcessor,
+                     reinterpret_cast<void*>(&scriptProcessorCallback));
 }
 
 std::string startPlugin(HostSession& state) {

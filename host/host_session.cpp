@@ -11,6 +11,7 @@ int Outcome::exitCode() const noexcept {
     if (failed > 0) code = kExitAssertionFailed;
     if (scriptError) code = kExitScriptError;
     if (exitRequest) code = std::max(code, *exitRequest);
+    if (swallowedFaults > 0) code = kExitCrashed;
     return code;
 }
 

@@ -24,15 +24,26 @@ inline constexpr int kExitAssertionFailed = 1;
 inline constexpr int kExitScriptError = 2;
 inline constexpr int kExitPluginNotLoaded = 3;
 inline constexpr int kExitCrashed = 4;
+inline constexpr int kExitHung = 5;
 
 struct Outcome {
     int assertions = 0;
     int failed = 0;  // failed assertions and broken rules of the plug-in contract
     bool scriptError = false;
     std::optional<int> exitRequest;  // from the Exit command
+    int swallowedFaults = 0;         // faults the system caught and hid; a crash all the same
 
     // An Exit code never hides a failure or an error.
     [[nodiscard]] int exitCode() const noexcept;
+};
+
+// Faults noted by the vectored handler (fault_watch.h) and how many were reported.
+struct FaultLog {
+    volatile int seen = 0;
+    int reported = 0;
+    DWORD firstCode = 0;  // of the first fault not yet reported
+    void* firstAddress = nullptr;
+    bool watching = false;
 };
 
 // A button that AutoPress will press once it appears (in a dialog the plug-in shows).
@@ -48,6 +59,7 @@ struct HostSession {
     VariableStore variables;
     Publication publication;
     Outcome outcome;
+    FaultLog faults;
     Interpreter* running = nullptr;  // the script file being run, for the script processor
     std::string readCopy;            // the value the address-style reader points the plug-in at
     int readCount = 0;

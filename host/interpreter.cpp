@@ -3,6 +3,8 @@
 #include <exception>
 
 #include "console.h"
+#include "fault_watch.h"
+#include "hang_watch.h"
 #include "host_session.h"
 #include "text_util.h"
 
@@ -103,6 +105,7 @@ Flow Interpreter::execute(const Statement& statement) {
     const int outerLine = currentLine_;
     currentLine_ = statement.line;
     Call call{*this, session_, statement};
+    noteProgress(call.where());
     Flow flow = Flow::Next;
     try {
         if (const CommandEntry* entry = findCommand(statement.name))
@@ -114,6 +117,7 @@ Flow Interpreter::execute(const Statement& statement) {
     } catch (const std::exception& error) {
         flow = call.fail(std::string("internal error: ") + error.what());
     }
+    (void)reportNewFaults(call.where());
     // End, Exit or an error in a line the plug-in ran meanwhile (in an action, or in a
     // message the command caused) stops the script here.
     if (flow == Flow::Next) flow = takePendingFlow();

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "console.h"
+#include "fault_watch.h"
 #include "foreign_memory.h"
+#include "hang_watch.h"
 #include "host_callbacks.h"
 #include "host_session.h"
 #include "script_runner.h"
@@ -39,6 +41,7 @@ LONG WINAPI reportCrash(EXCEPTION_POINTERS* info) {
 int wmain(int argc, wchar_t** argv) {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
     SetUnhandledExceptionFilter(reportCrash);
+    watchForFaults();
 
     const std::vector<std::wstring> arguments(argv + 1, argv + argc);
     const ParsedOptions parsed = parseOptions(arguments);
@@ -54,6 +57,7 @@ int wmain(int argc, wchar_t** argv) {
 
     HostSession& state = session();
     state.options = parsed.options;
+    startHangWatch(state.options.hangLimitSeconds);
     if (!state.publication.createHostWindow()) {
         say("host: cannot create the host window (error " + std::to_string(GetLastError()) + ")");
         return kExitScriptError;
@@ -75,6 +79,7 @@ int wmain(int argc, wchar_t** argv) {
 
     state.publication.destroyHostWindow();
     state.plugin.release();
+    (void)reportNewFaults("host: at the end of the run");
     say("host: " + std::to_string(state.outcome.assertions) + " assertions, " +
         std::to_string(state.outcome.failed) + " failed");
     return state.outcome.exitCode();

@@ -18,6 +18,7 @@ struct Options {
     std::wstring pluginPath;
     ReaderStyle reader = ReaderStyle::Copy;
     std::wstring shotsFolder = L".";
+    unsigned hangLimitSeconds = 300;  // 0: no watch
     std::vector<std::wstring> scripts;
 };
 

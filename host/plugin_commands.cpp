@@ -1,11 +1,13 @@
 // Calls into the plug-in: actions, host messages, the design-time editor, unloading, and
 // what the host recorded of the plug-in.
+#include "checked_call.h"
 #include "command_table.h"
 #include "console.h"
 #include "host_callbacks.h"
 #include "plugin_api.h"
 #include "host_session.h"
 #include "parameter_blocks.h"
+#include "text_util.h"
 
 namespace standin {
 
@@ -37,7 +39,7 @@ Flow hostMessage(const Call& call) {
     if (!code) return call.notANumber(0);
     if (!call.session.plugin.usable())
         return refuse(call, "HostMessage " + std::to_string(*code) + " was not sent");
-    (void)call.session.plugin.entries().message(*code, 0);
+    (void)callPlugin("nbMessage", call.session.plugin.entries().message, *code, 0);
     return afterPluginCall(call);
 }
 
@@ -56,7 +58,8 @@ Flow editAction(const Call& call) {
     for (size_t i = 1; i < call.count(); ++i) texts.push_back(call.text(i));
     ParameterBlocks blocks(texts);
     if (!blocks.complete()) return call.fail("no memory for the parameters");
-    const int32_t result = session.plugin.entries().editAction(action->number, blocks.slots());
+    const int32_t result =
+        callPlugin("nbEditAction", session.plugin.entries().editAction, action->number, blocks.slots());
     const std::vector<std::string> after = blocks.readBack();
     checkReturnedBlocks(call, blocks, "nbEditAction");
 
@@ -87,9 +90,27 @@ Flow setReader(const Call& call) {
     else return call.fail("SetReader takes copy, address or cdecl, got '" + word + "'");
     if (!session.plugin.usable()) return refuse(call, "SetReader " + word + " was not passed on");
     session.options.reader = style;
-    (void)session.plugin.entries().registerPlugIn(nullptr, kRegisterValue, variableReaderFor(style),
-                                                   reinterpret_cast<void*>(&setVariableCallback));
+    (void)callPlugin("nbRegisterPlugIn", session.plugin.entries().registerPlugIn, nullptr, kRegisterValue,
+                     variableReaderFor(style), reinterpret_cast<void*>(&setVariableCallback));
     session.variables.set("[Host.Reader]", readerName(style));
+    return afterPluginCall(call);
+}
+
+// GetProcAddress on the loaded plug-in, by name or, for "#N", by ordinal: the address as a
+// decimal number, "0" when there is no such export.
+Flow exportAddress(const Call& call) {
+    const std::string name = call.text(0);
+    const auto variable = call.variableName(1);
+    if (!variable) return Flow::Failed;
+    HMODULE module = call.session.plugin.module();
+    if (!module) {
+        call.session.setVariable(*variable, "0");
+        return refuse(call, "ExportAddress " + name + " was not looked up");
+    }
+    const auto ordinal = parseOrdinal(name);
+    const FARPROC address =
+        ordinal ? GetProcAddress(module, MAKEINTRESOURCEA(*ordinal)) : GetProcAddress(module, name.c_str());
+    call.session.setVariable(*variable, std::to_string(reinterpret_cast<uintptr_t>(address)));
     return afterPluginCall(call);
 }
 
@@ -115,6 +136,7 @@ constexpr CommandEntry kPluginCommands[] = {
     {"EditAction", Arity::between(1, 33), editAction},
     {"FreePlugin", Arity::exactly(0), freePlugin},
     {"SetReader", Arity::exactly(1), setReader},
+    {"ExportAddress", Arity::exactly(2), exportAddress},
     {"ListRegistrations", Arity::exactly(0), listRegistrations},
     {"PrintIdentity", Arity::exactly(0), printIdentity},
 };
@@ -137,7 +159,8 @@ Flow callAction(const Call& call, int32_t number) {
     for (size_t i = 0; i < call.count(); ++i) texts.push_back(call.text(i));
     ParameterBlocks blocks(texts);
     if (!blocks.complete()) return call.fail("no memory for the parameters");
-    const int32_t result = session.plugin.entries().execAction(number, blocks.slots());
+    const int32_t result =
+        callPlugin("nbExecAction", session.plugin.entries().execAction, number, blocks.slots());
     checkReturnedBlocks(call, blocks, name);
     session.lastResult = result;
     session.variables.set("[Host.LastResult]", std::to_string(result));

@@ -25,6 +25,8 @@ public:
     [[nodiscard]] bool usable() const noexcept { return usable_; }
     [[nodiscard]] bool released() const noexcept { return released_; }
     [[nodiscard]] const EntryPoints& entries() const noexcept { return entries_; }
+    // The loaded DLL, null when none is (freed, or entry points adopted in tests).
+    [[nodiscard]] HMODULE module() const noexcept { return module_; }
 
 private:
     HMODULE module_ = nullptr;

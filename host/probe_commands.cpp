@@ -4,9 +4,11 @@
 #include "console.h"
 #include "dialog_driver.h"
 #include "foreign_memory.h"
+#include "hang_watch.h"
 #include "host_session.h"
 #include "message_pump.h"
 #include "screenshot.h"
+#include "text_util.h"
 #include "window_census.h"
 
 namespace standin {
@@ -19,6 +21,7 @@ Flow pump(const Call& call) {
     const auto milliseconds = call.number(0);
     if (!milliseconds || *milliseconds < 0 || *milliseconds > kMaxPumpMilliseconds)
         return call.fail("Pump takes milliseconds from 0 to " + std::to_string(kMaxPumpMilliseconds));
+    noteProgress(call.where(), static_cast<DWORD>(*milliseconds));
     pumpMessages(static_cast<DWORD>(*milliseconds));
     return Flow::Next;
 }
@@ -65,6 +68,19 @@ Flow getPixel(const Call& call) {
     return Flow::Next;
 }
 
+Flow countColour(const Call& call) {
+    const NamedWindow* named = call.session.publication.find(call.text(0));
+    if (!named) return call.fail("no window named '" + call.text(0) + "'");
+    const auto rgb = parseRgb(call.text(1));
+    if (!rgb) return call.fail("a colour is \"R,G,B\", not '" + call.text(1) + "'");
+    const auto variable = call.variableName(2);
+    if (!variable) return Flow::Failed;
+    const int count = countScreenColour(named->window, RGB((*rgb)[0], (*rgb)[1], (*rgb)[2]));
+    if (count < 0) return call.fail("the screen cannot be read");
+    call.session.setVariable(*variable, std::to_string(count));
+    return Flow::Next;
+}
+
 Flow countWindows(const Call& call) {
     const auto variable = call.variableName(1);
     if (!variable) return Flow::Failed;
@@ -72,10 +88,46 @@ Flow countWindows(const Call& call) {
     return Flow::Next;
 }
 
+Flow countSubclassed(const Call& call) {
+    const auto variable = call.variableName(0);
+    if (!variable) return Flow::Failed;
+    call.session.setVariable(*variable, std::to_string(countThreadWindowsWithSubclass()));
+    return Flow::Next;
+}
+
+Flow countFrozen(const Call& call) {
+    const auto variable = call.variableName(0);
+    if (!variable) return Flow::Failed;
+    const std::vector<NamedWindow> lost = call.session.publication.lostVisibility();
+    for (const NamedWindow& named : lost)
+        say(call.where() + ": note: '" + named.name + "' was shown by the host but has lost WS_VISIBLE");
+    call.session.setVariable(*variable, std::to_string(lost.size()));
+    return Flow::Next;
+}
+
+Flow moduleLoaded(const Call& call) {
+    const auto variable = call.variableName(1);
+    if (!variable) return Flow::Failed;
+    const std::wstring module = widen(call.text(0));
+    call.session.setVariable(*variable, !module.empty() && GetModuleHandleW(module.c_str()) ? "1" : "0");
+    return Flow::Next;
+}
+
+// With a type, objects of that type count as free too: what the process could create if
+// they were deleted, a count that the system's own caches of that type leave alone.
 Flow gdiFree(const Call& call) {
     const auto variable = call.variableName(0);
     if (!variable) return Flow::Failed;
-    call.session.setVariable(*variable, std::to_string(countFreeGdiHandles()));
+    int free = countFreeGdiHandles();
+    if (call.count() == 2) free += countGdiObjectsOfType(call.text(1));
+    call.session.setVariable(*variable, std::to_string(free));
+    return Flow::Next;
+}
+
+Flow gdiTypes(const Call& call) {
+    const auto variable = call.variableName(0);
+    if (!variable) return Flow::Failed;
+    call.session.setVariable(*variable, gdiObjectsByType());
     return Flow::Next;
 }
 
@@ -89,7 +141,12 @@ Flow autoPress(const Call& call) {
 constexpr CommandEntry kProbeCommands[] = {
     {"Pump", Arity::exactly(1), pump},         {"Screenshot", Arity::between(1, 2), screenshot},
     {"GetPixel", Arity::exactly(4), getPixel}, {"CountWindows", Arity::exactly(2), countWindows},
-    {"GdiFree", Arity::exactly(1), gdiFree},   {"AutoPress", Arity::exactly(1), autoPress},
+    {"GdiFree", Arity::between(1, 2), gdiFree}, {"AutoPress", Arity::exactly(1), autoPress},
+    {"CountSubclassed", Arity::exactly(1), countSubclassed},
+    {"CountFrozen", Arity::exactly(1), countFrozen},
+    {"CountColour", Arity::exactly(3), countColour},
+    {"GdiTypes", Arity::exactly(1), gdiTypes},
+    {"ModuleLoaded", Arity::exactly(2), moduleLoaded},
 };
 
 }  // namespace

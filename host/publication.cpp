@@ -138,7 +138,11 @@ std::string Publication::showPage(std::string_view name) {
     HWND previous = current_;
     current_ = page->window;
     ShowWindow(current_, SW_SHOW);
-    if (previous && IsWindow(previous)) ShowWindow(previous, SW_HIDE);
+    noteShown(current_, true);
+    if (previous && IsWindow(previous)) {
+        ShowWindow(previous, SW_HIDE);
+        noteShown(previous, false);
+    }
     return {};
 }
 
@@ -155,6 +159,7 @@ std::string Publication::openDialog(std::string_view name) {
     add(name, dialog, WindowRole::Dialog);
     buildDialog(*this, dialog, name);
     ShowWindow(dialog, SW_SHOW);
+    noteShown(dialog, true);
     UpdateWindow(dialog);
     return {};
 }
@@ -167,6 +172,14 @@ std::string Publication::closeDialog(std::string_view name) {
     return {};
 }
 
+std::string Publication::closePage(std::string_view name) {
+    const NamedWindow* page = find(name);
+    if (!page || page->role != WindowRole::Page) return "no page named '" + std::string(name) + "'";
+    if (page->window == current_) return "the current page '" + std::string(name) + "' cannot be closed";
+    DestroyWindow(page->window);
+    return {};
+}
+
 const NamedWindow* Publication::find(std::string_view name) const {
     for (const NamedWindow& named : names_)
         if (equalsFolded(named.name, name) && IsWindow(named.window)) return &named;
@@ -175,14 +188,28 @@ const NamedWindow* Publication::find(std::string_view name) const {
 
 void Publication::add(std::string_view name, HWND window, WindowRole role) {
     if (!window) return;
+    const bool shown = (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
     // Callers make sure the name is not taken; an entry whose window is gone is reused.
     for (NamedWindow& named : names_) {
         if (equalsFolded(named.name, name)) {
-            named = NamedWindow{std::string(name), window, role};
+            named = NamedWindow{std::string(name), window, role, shown};
             return;
         }
     }
-    names_.push_back(NamedWindow{std::string(name), window, role});
+    names_.push_back(NamedWindow{std::string(name), window, role, shown});
+}
+
+void Publication::noteShown(HWND window, bool shown) noexcept {
+    for (NamedWindow& named : names_)
+        if (named.window == window) named.shown = shown;
+}
+
+std::vector<NamedWindow> Publication::lostVisibility() const {
+    std::vector<NamedWindow> lost;
+    for (const NamedWindow& named : names_)
+        if (named.shown && IsWindow(named.window) && !(GetWindowLongW(named.window, GWL_STYLE) & WS_VISIBLE))
+            lost.push_back(named);
+    return lost;
 }
 
 void Publication::repaintObjectsTiedTo(std::string_view variable) const {

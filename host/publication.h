@@ -15,6 +15,7 @@ struct NamedWindow {
     std::string name;
     HWND window = nullptr;
     WindowRole role = WindowRole::Control;
+    bool shown = false;  // the host last showed it (or made it visible), rather than hid it
 };
 
 inline constexpr wchar_t kHostWindowClass[] = L"StandinHostWindow";
@@ -45,11 +46,19 @@ public:
     [[nodiscard]] std::string showPage(std::string_view name);
     [[nodiscard]] std::string openDialog(std::string_view name);
     [[nodiscard]] std::string closeDialog(std::string_view name);
+    // Destroys a page other than the current one, with everything on it.
+    [[nodiscard]] std::string closePage(std::string_view name);
 
     // A named window that still exists, or null.
     [[nodiscard]] const NamedWindow* find(std::string_view name) const;
     [[nodiscard]] bool isTaken(std::string_view name) const { return find(name) != nullptr; }
+    // A new name is shown when its window has the WS_VISIBLE style now.
     void add(std::string_view name, HWND window, WindowRole role);
+    // Records that the host has just shown or hidden the named window.
+    void noteShown(HWND window, bool shown) noexcept;
+    // Live named windows that the host showed and has not hidden since, but whose own
+    // WS_VISIBLE style is clear: what a WM_SETREDRAW FALSE left behind.
+    [[nodiscard]] std::vector<NamedWindow> lostVisibility() const;
 
     void repaintObjectsTiedTo(std::string_view variable) const;
 

@@ -40,6 +40,13 @@ private:
     HDC dc_;
 };
 
+struct ClientPixels {
+    int width = 0;
+    int height = 0;
+    size_t stride = 0;
+    std::vector<unsigned char> rows;
+};
+
 bool writeBmp(const std::wstring& path, int width, int height, const std::vector<unsigned char>& rows) {
     BITMAPINFOHEADER info{};
     info.biSize = sizeof info;
@@ -68,17 +75,10 @@ void settle(HWND window) {
     GdiFlush();
 }
 
-}  // namespace
-
-COLORREF screenPixel(HWND window, POINT client) {
+// What is on screen over the client area, as bottom-up 24-bit rows. Empty text on
+// success, else what went wrong.
+std::string captureClient(HWND window, ClientPixels& pixels) {
     settle(GetAncestor(window, GA_ROOT));
-    ClientToScreen(window, &client);
-    ScreenDc screen;
-    return screen.get() ? GetPixel(screen.get(), client.x, client.y) : CLR_INVALID;
-}
-
-std::string saveWindowScreenshot(HWND window, const std::wstring& path) {
-    settle(window);
     // The client area: without a window manager nobody draws the frame under Xvfb.
     RECT client{};
     GetClientRect(window, &client);
@@ -106,13 +106,44 @@ std::string saveWindowScreenshot(HWND window, const std::wstring& path) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
-    const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-    std::vector<unsigned char> rows(stride * static_cast<size_t>(height));
-    if (GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), rows.data(), &info,
+    pixels.width = width;
+    pixels.height = height;
+    pixels.stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+    pixels.rows.assign(pixels.stride * static_cast<size_t>(height), 0);
+    if (GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.rows.data(), &info,
                   DIB_RGB_COLORS) != height)
         return "GetDIBits failed";
-    if (!writeBmp(path, width, height, rows)) return "cannot write the file";
     return {};
+}
+
+}  // namespace
+
+COLORREF screenPixel(HWND window, POINT client) {
+    settle(GetAncestor(window, GA_ROOT));
+    ClientToScreen(window, &client);
+    ScreenDc screen;
+    return screen.get() ? GetPixel(screen.get(), client.x, client.y) : CLR_INVALID;
+}
+
+std::string saveWindowScreenshot(HWND window, const std::wstring& path) {
+    ClientPixels pixels;
+    if (std::string problem = captureClient(window, pixels); !problem.empty()) return problem;
+    if (!writeBmp(path, pixels.width, pixels.height, pixels.rows)) return "cannot write the file";
+    return {};
+}
+
+int countScreenColour(HWND window, COLORREF colour) {
+    ClientPixels pixels;
+    if (!captureClient(window, pixels).empty()) return -1;
+    int count = 0;
+    for (int y = 0; y < pixels.height; ++y) {
+        const unsigned char* row = pixels.rows.data() + pixels.stride * static_cast<size_t>(y);
+        for (int x = 0; x < pixels.width; ++x) {
+            const unsigned char* bgr = row + 3 * static_cast<size_t>(x);
+            if (RGB(bgr[2], bgr[1], bgr[0]) == colour) ++count;
+        }
+    }
+    return count;
 }
 
 }  // namespace standin

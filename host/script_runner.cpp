@@ -2,8 +2,11 @@
 
 #include <cstdio>
 
+#include "checked_call.h"
 #include "console.h"
+#include "fault_watch.h"
 #include "foreign_memory.h"
+#include "hang_watch.h"
 #include "host_callbacks.h"
 #include "host_session.h"
 #include "interpreter.h"
@@ -61,7 +64,7 @@ void exposeHostVariables(HostSession& state, const std::wstring& path) {
 }
 
 void sendHostMessage(HostSession& state, int32_t code) {
-    if (state.plugin.usable()) (void)state.plugin.entries().message(code, 0);
+    if (state.plugin.usable()) (void)callPlugin("nbMessage", state.plugin.entries().message, code, 0);
 }
 
 void reportUnusedPresses(HostSession& state, const std::string& name) {
@@ -104,6 +107,7 @@ void runScriptFile(HostSession& state, const std::wstring& path) {
     }
 
     const Outcome before = state.outcome;
+    noteProgress(name + ", opening");
     exposeHostVariables(state, path);
     sendHostMessage(state, kMessagePublicationStarts);
     state.publication.open();
@@ -113,14 +117,18 @@ void runScriptFile(HostSession& state, const std::wstring& path) {
     const Flow flow = interpreter.runMain();
     state.running = nullptr;
 
+    noteProgress(name + ", closing");
     sendHostMessage(state, kMessagePublicationCloses);
     state.publication.close();
+    (void)reportNewFaults("host: " + name + ", closing");
     reportUnusedPresses(state, name);
 
     const int assertions = state.outcome.assertions - before.assertions;
     const int failed = state.outcome.failed - before.failed;
+    const int faults = state.outcome.swallowedFaults - before.swallowedFaults;
     say("host: " + name + ": " + std::to_string(assertions) + " assertions, " + std::to_string(failed) +
-        " failed" + (flow == Flow::Failed ? ", stopped by an error" : ""));
+        " failed" + (faults > 0 ? ", " + std::to_string(faults) + " fault(s) swallowed" : "") +
+        (flow == Flow::Failed ? ", stopped by an error" : ""));
 }
 
 }  // namespace standin

@@ -40,6 +40,37 @@ std::string_view trimBlanks(std::string_view text) noexcept {
     return text;
 }
 
+std::optional<std::array<uint8_t, 3>> parseRgb(std::string_view text) noexcept {
+    std::array<uint8_t, 3> parts{};
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const size_t comma = text.find(',');
+        const bool last = i + 1 == parts.size();
+        if ((comma == std::string_view::npos) != last) return std::nullopt;
+        const std::string_view part = trimBlanks(text.substr(0, comma));
+        if (part.empty() || part.size() > 3 || part.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        int value = 0;
+        for (char c : part) value = value * 10 + (c - '0');
+        if (value > 255) return std::nullopt;
+        parts[i] = static_cast<uint8_t>(value);
+        if (!last) text.remove_prefix(comma + 1);
+    }
+    return parts;
+}
+
+std::optional<uint16_t> parseOrdinal(std::string_view text) noexcept {
+    if (text.size() < 2 || text.front() != '#') return std::nullopt;
+    text.remove_prefix(1);
+    uint32_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<uint32_t>(c - '0');
+        if (value > 0xFFFF) return std::nullopt;
+    }
+    if (value == 0) return std::nullopt;
+    return static_cast<uint16_t>(value);
+}
+
 std::optional<int64_t> parseInteger(std::string_view text) noexcept {
     text = trimBlanks(text);
     bool negative = false;

@@ -1,5 +1,6 @@
 #pragma once
 // Small text helpers of the host's script language. Pure: no window or system calls.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +18,13 @@ namespace standin {
 // A whole decimal integer with an optional sign, or "0x" followed by hex digits;
 // surrounding blanks are allowed. Nothing else is a number.
 [[nodiscard]] std::optional<int64_t> parseInteger(std::string_view text) noexcept;
+
+// "R,G,B" with three whole numbers from 0 to 255 (blanks allowed around them), as
+// GetPixel writes colours; the parts in that order.
+[[nodiscard]] std::optional<std::array<uint8_t, 3>> parseRgb(std::string_view text) noexcept;
+
+// "#N" names an export by its ordinal, 1 to 65535; nothing else does.
+[[nodiscard]] std::optional<uint16_t> parseOrdinal(std::string_view text) noexcept;
 
 // "[Name]": at least one character between the brackets, no bracket inside.
 [[nodiscard]] bool isBracketedName(std::string_view text) noexcept;

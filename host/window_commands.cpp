@@ -148,6 +148,7 @@ Flow showWindow(const Call& call) {
     HWND window = windowArg(call, 0);
     if (!window) return Flow::Failed;
     ShowWindow(window, Command);
+    call.session.publication.noteShown(window, Command != SW_HIDE);
     return Flow::Next;
 }
 
@@ -263,6 +264,9 @@ Flow openDialog(const Call& call) {
 Flow closeDialog(const Call& call) {
     return reportIfFailed(call, call.session.publication.closeDialog(call.text(0)));
 }
+Flow closePage(const Call& call) {
+    return reportIfFailed(call, call.session.publication.closePage(call.text(0)));
+}
 
 constexpr CommandEntry kWindowCommands[] = {
     {"HostObject", Arity::exactly(8), hostObject},
@@ -289,6 +293,7 @@ constexpr CommandEntry kWindowCommands[] = {
     {"ShowPage", Arity::exactly(1), showPage},
     {"OpenDialog", Arity::exactly(1), openDialog},
     {"CloseDialog", Arity::exactly(1), closeDialog},
+    {"ClosePage", Arity::exactly(1), closePage},
 };
 
 }  // namespace

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs every test: native unit tests, the export table of the 32-bit product, the
 # in-process engine tests under Wine, the end-to-end scripts through the stand-in host
-# (64-bit) and one 32-bit smoke run of the real Hueloom.dll.
+# (64-bit), a seeded soak, a run under Wine reporting Windows 10, and the whole end-to-end
+# suite with a shorter soak against the real 32-bit Hueloom.dll.
 #
-# HUELOOM_SKIP_32BIT=1 switches the 32-bit smoke run off (for machines that cannot run
+# HUELOOM_SKIP_32BIT=1 switches the 32-bit run off (for machines that cannot run
 # 32-bit programs at all); without it such a machine fails the run with the reason.
 set -uo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -30,6 +31,7 @@ step() {
 }
 
 step "unit tests (native)" "$BUILD_ROOT/native/tests/unit/unit_tests"
+step "soak generator (native)" "$BUILD_ROOT/native/tools/soak/soak_gen_tests"
 step "export table of the 32-bit Hueloom.dll" "$BUILD_ROOT/native/export_table_check" "$BUILD_ROOT/win32/Hueloom.dll"
 step "skin gallery passes the skin checker" bash scripts/check-skins.sh
 if [ -x scripts/run-fuzz.sh ]; then
@@ -49,16 +51,19 @@ for f in tests/e2e/*.hls; do
   if grep -qi '^[[:space:]]*FreePlugin' "$f"; then unloading_scripts+=("$f"); else e2e_scripts+=("$f"); fi
 done
 step "end-to-end scripts (stand-in host, 64-bit)" bash scripts/run-e2e.sh --arch 64 "${e2e_scripts[@]}" "${unloading_scripts[@]}"
+step "soak, 2,000 actions, seed 20261208 (64-bit)" bash scripts/run-soak.sh --seed 20261208 --actions 2000
+step "Wine reporting Windows 10" bash scripts/run-win10.sh
 
 if [ "${HUELOOM_SKIP_32BIT:-0}" = 1 ]; then
-  echo "=== 32-bit smoke run switched off by HUELOOM_SKIP_32BIT=1"
+  echo "=== 32-bit run switched off by HUELOOM_SKIP_32BIT=1"
 elif ! "$WINE32" --version >/dev/null 2>&1; then
-  step "32-bit smoke run" sh -c 'echo "32-bit programs cannot run on this machine (the kernel refuses i386 binaries and qemu-user is not registered); set HUELOOM_SKIP_32BIT=1 to skip"; exit 1'
+  step "32-bit run" sh -c 'echo "32-bit programs cannot run on this machine (the kernel refuses i386 binaries and qemu-user is not registered); set HUELOOM_SKIP_32BIT=1 to skip"; exit 1'
 else
-  # The shipped product: the whole end-to-end suite plus the 32-bit smoke script against the
-  # i686 Hueloom.dll, in one host process because every 32-bit start is slow here.
-  step "end-to-end suite and smoke run, 32-bit (the real Hueloom.dll)" \
-    bash scripts/run-e2e.sh --arch 32 "${e2e_scripts[@]}" tests/e2e/smoke32.hls "${unloading_scripts[@]}"
+  # The shipped product: every end-to-end script, the 32-bit call and structure scripts and
+  # a 300-action soak against the i686 Hueloom.dll, in one host process because every
+  # 32-bit start is slow here.
+  step "32-bit: every end-to-end script and a 300-action soak, one host process (the real Hueloom.dll)" \
+    bash scripts/run-soak.sh --arch 32 --with-e2e --seed 7 --actions 300
 fi
 
 echo

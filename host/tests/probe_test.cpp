@@ -8,6 +8,7 @@
 
 #include "checked_call.h"
 #include "fake_plugin.h"
+#include "publication_fixture.h"
 #include "fault_watch.h"
 #include "hang_watch.h"
 #include "host_session.h"
@@ -18,29 +19,12 @@
 #include "window_census.h"
 
 using namespace standin;
+using namespace standin::testing;
 
 namespace {
 
 LRESULT CALLBACK passOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     return DefSubclassProc(window, message, wParam, lParam);
-}
-
-struct OpenPublication {
-    OpenPublication() {
-        fake::startWithFake();
-        session().publication.open();
-    }
-    ~OpenPublication() { session().publication.close(); }
-};
-
-HWND named(const char* name) {
-    const NamedWindow* found = session().publication.find(name);
-    REQUIRE(found != nullptr);
-    return found->window;
-}
-
-std::string variable(const char* name) {
-    return session().variables.value(name);
 }
 
 void CALLBACK faultingTimer(HWND window, UINT, UINT_PTR id, DWORD) {

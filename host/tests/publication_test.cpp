@@ -5,6 +5,7 @@
 
 #include "dialog_driver.h"
 #include "fake_plugin.h"
+#include "publication_fixture.h"
 #include "host_objects.h"
 #include "host_session.h"
 #include "message_pump.h"
@@ -12,6 +13,7 @@
 #include "window_census.h"
 
 using namespace standin;
+using namespace standin::testing;
 
 namespace {
 
@@ -54,29 +56,11 @@ private:
     std::vector<uint32_t> pixels_;
 };
 
-HWND named(const char* name) {
-    const NamedWindow* found = session().publication.find(name);
-    REQUIRE(found != nullptr);
-    return found->window;
-}
-
-std::string variable(const char* name) {
-    return session().variables.value(name);
-}
-
 // The inside of a check box or radio glyph (13 pixels square at the left, centred).
 RECT glyphInside(const Rendering& rendering) {
     const int top = (rendering.height() - 13) / 2;
     return RECT{3, top + 2, 12, top + 11};
 }
-
-struct OpenPublication {
-    OpenPublication() {
-        fake::startWithFake();
-        session().publication.open();
-    }
-    ~OpenPublication() { session().publication.close(); }
-};
 
 }  // namespace
 

@@ -59,23 +59,18 @@ struct LiveWindow {
     bool hostObject = false;
 };
 
-std::string quoted(const std::string& text) {
-    std::string out = "'";
+// The script's literal: the quote doubled inside.
+std::string quotedWith(char quote, const std::string& text) {
+    std::string out(1, quote);
     for (char c : text) {
         out += c;
-        if (c == '\'') out += c;
+        if (c == quote) out += c;
     }
-    return out + "'";
+    return out + quote;
 }
 
-std::string doubleQuoted(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        out += c;
-        if (c == '"') out += c;
-    }
-    return out + "\"";
-}
+std::string quoted(const std::string& text) { return quotedWith('\'', text); }
+std::string doubleQuoted(const std::string& text) { return quotedWith('"', text); }
 
 class Writer {
 public:

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The main job: builds everything, runs the stand-in host on the demo publication under
 # Xvfb, prints what the plug-in registered and reports, and saves PNG screenshots.
-# HUELOOM_DEMO_OUT chooses the screenshot folder (default: out/demo).
+# HUELOOM_DEMO_OUT chooses the screenshot folder (default: out/demo). A few of the
+# screenshots are also copied, cropped, into docs/images under stable names, for the
+# author's documentation.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
@@ -11,7 +13,8 @@ out="${HUELOOM_DEMO_OUT:-$here/out/demo}"
 bash scripts/setup.sh
 HUELOOM_TARGETS="${HUELOOM_TARGETS:-win32 win64 native}" bash scripts/build.sh
 mkdir -p "$out"
-rm -f "$out"/*.bmp
+# Old pictures go too, so that a screenshot the run no longer makes is noticed below.
+rm -f "$out"/*.bmp "$out"/*.png
 
 bash scripts/run-e2e.sh --arch 64 --shots "$out" demo/demo.hls
 
@@ -19,6 +22,33 @@ for bmp in "$out"/*.bmp; do
   [ -e "$bmp" ] || continue
   convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
 done
+
+# The documentation's pictures: stable names, cropped to what each page talks about, and
+# without time stamps so that an unchanged picture gives an unchanged file.
+docs_images="$here/docs/images"
+mkdir -p "$docs_images"
+doc_image() {  # screenshot name, picture name, crop geometry
+  local shot="$out/$1.png"
+  if [ ! -f "$shot" ]; then
+    echo "demo: screenshot $1 is missing, so docs/images/$2.png cannot be made" >&2
+    return 1
+  fi
+  convert "$shot" -crop "$3" +repage -strip -define png:exclude-chunks=date,time "$docs_images/$2.png"
+}
+page=892x400+0+0          # the controls and the host objects, without the empty page below
+controls=590x400+0+0      # the standard controls only
+host_objects=300x250+592+148
+doc_image 02-dark dark-mode "$page"
+doc_image 03-light light-mode "$page"
+doc_image 04-custom-colors custom-colors "$page"
+doc_image 07-overlays-dark overlays-dark "$host_objects"
+doc_image 09-overlays-light overlays-light-old-colour "$host_objects"
+doc_image skin-midnight skin-midnight "$controls"
+doc_image skin-newsroom skin-newsroom "$controls"
+doc_image skin-sandstone skin-sandstone "$controls"
+doc_image skin-glacier skin-glacier "$controls"
+
 echo
+echo "demo: pictures for the documentation saved in $docs_images"
 echo "demo: screenshots saved in $out:"
 ls -1 "$out"/*.png 2>/dev/null | sed 's/^/  /'

@@ -16,7 +16,7 @@ as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
 for p in g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick \
          doctest-dev cmake make qemu-user-static binutils-mingw-w64-i686 \
-         clang-14 libclang-rt-14-dev; do
+         clang-14 libclang-rt-14-dev pandoc zip unzip; do
   pkg_installed "$p" || need_pkgs+=("$p")
 done
 if ! pkg_installed wine32:i386; then need_pkgs+=("wine32:i386"); fi

@@ -34,6 +34,7 @@ step "unit tests (native)" "$BUILD_ROOT/native/tests/unit/unit_tests"
 step "soak generator (native)" "$BUILD_ROOT/native/tools/soak/soak_gen_tests"
 step "export table of the 32-bit Hueloom.dll" "$BUILD_ROOT/native/export_table_check" "$BUILD_ROOT/win32/Hueloom.dll"
 step "skin gallery passes the skin checker" bash scripts/check-skins.sh
+step "release zip: files, checksums, self-contained HTML, 32-bit DLL" bash scripts/check-release.sh
 if [ -x scripts/run-fuzz.sh ]; then
   step "fuzz targets (bounded runs)" bash scripts/run-fuzz.sh --short
 fi

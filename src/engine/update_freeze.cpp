@@ -1,6 +1,7 @@
 #include "engine/update_freeze.h"
 
 #include "engine/auto_refresh.h"
+#include "engine/classify.h"
 #include "engine/theming_pass.h"
 #include "plugin/process_state.h"
 
@@ -21,9 +22,8 @@ bool hasOwnVisibleStyle(HWND window) {
 // button is never met and the click spins for ever. Its frozen ancestors keep it from
 // painting all the same, so it is left as it is.
 bool isAutoRadioButton(HWND window) {
-    wchar_t className[8] = {};
-    return GetClassNameW(window, className, 8) == 6 && lstrcmpiW(className, L"Button") == 0 &&
-           (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    return (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON &&
+           classifyWindow(window) == ControlKind::CheckOrRadio;
 }
 
 void freezeWindow(HWND window) {

@@ -53,6 +53,31 @@ void stopAutoRefresh() {
     state.autoRefresh.running = false;
 }
 
+void scheduleDeferredPass() {
+    ProcessState& state = process();
+    if (state.autoRefresh.deferredPassPending || !state.hostWindow || state.shuttingDown) return;
+    // A zero period is raised to the system's minimum: the timer fires as soon as the host's
+    // loop has nothing else queued, that is after the new page has been shown.
+    if (SetTimer(state.hostWindow, kDeferredPassTimerId, 0, deferredPassTick)) {
+        state.autoRefresh.deferredPassPending = true;
+        pinModule();
+    }
+}
+
+void cancelDeferredPass() {
+    ProcessState& state = process();
+    if (!state.autoRefresh.deferredPassPending) return;
+    KillTimer(state.hostWindow, kDeferredPassTimerId);
+    state.autoRefresh.deferredPassPending = false;
+}
+
+void CALLBACK deferredPassTick(HWND, UINT, UINT_PTR, DWORD) {
+    cancelDeferredPass();
+    const ProcessState& state = process();
+    if (state.shuttingDown || state.theme.mode == ThemeMode::System) return;
+    refreshWindows(false);
+}
+
 void CALLBACK autoRefreshTick(HWND, UINT, UINT_PTR, DWORD) {
     ProcessState& state = process();
     if (state.shuttingDown) return;

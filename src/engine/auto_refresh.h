@@ -9,6 +9,7 @@ namespace hueloom {
 
 struct AutoRefreshState {
     bool running = false;
+    bool deferredPassPending = false;
     int32_t refreshTickCount = 0;
     std::wstring windowListText;
 };
@@ -16,6 +17,12 @@ struct AutoRefreshState {
 void startAutoRefresh();
 void stopAutoRefresh();
 void CALLBACK autoRefreshTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
+
+// The host announces a page change before the page's windows exist or are shown: one more
+// incremental pass runs once the message loop is back, whether or not AutoRefresh is on.
+void scheduleDeferredPass();
+void cancelDeferredPass();
+void CALLBACK deferredPassTick(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 
 int32_t listWindows();
 BOOL CALLBACK describeWindow(HWND window, LPARAM);

@@ -14,6 +14,8 @@ enum SubclassId : UINT_PTR {
 };
 
 inline constexpr UINT_PTR kAutoRefreshTimerId = 7731;
+// One-shot: the pass that follows a page change once the host has shown the new page.
+inline constexpr UINT_PTR kDeferredPassTimerId = 7732;
 inline constexpr UINT kAutoRefreshPeriodMs = 250;
 inline constexpr uint32_t kFreezeTimeoutMs = 2500;
 

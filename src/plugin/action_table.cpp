@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/heap_block.h"
 #include "plugin/host_bridge.h"
 #include "plugin/process_state.h"
 
@@ -40,7 +41,13 @@ void registerActions() {
         for (int32_t i = 0; i < action.parameterCount && i < 32; ++i) types[static_cast<size_t>(i)] = 1;
         char* name = HostBridge::toHostText(action.name);
         char* hint = HostBridge::toHostText(action.hint);
-        registerAction(action.number, name, hint, types.data(), 0, action.parameterCount);
+        // The type list is a Delphi open array: the value before the count is its highest
+        // index.
+        const int32_t highestIndex = action.parameterCount > 0 ? action.parameterCount - 1 : 0;
+        registerAction(action.number, name, hint, types.data(), highestIndex, action.parameterCount);
+        // The host copies both texts.
+        (void)freeIfLiveHeapBlock(name);
+        (void)freeIfLiveHeapBlock(hint);
     }
 }
 

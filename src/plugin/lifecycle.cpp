@@ -39,6 +39,10 @@ void pluginTeardown() {
         KillTimer(state.hostWindow, kAutoRefreshTimerId);
         state.autoRefresh.running = false;
     }
+    if (state.autoRefresh.deferredPassPending) {
+        KillTimer(state.hostWindow, kDeferredPassTimerId);
+        state.autoRefresh.deferredPassPending = false;
+    }
     deleteThemeBrushes();
     ThemedWindowRegistry& windows = state.windows;
     windows.themedControls.clear();
@@ -72,12 +76,18 @@ void handleHostMessage(int32_t code) {
     case 2:
         endUpdate(true);
         stopAutoRefresh();
+        cancelDeferredPass();
         if (state.theme.mode != ThemeMode::System || !state.windows.colorSubclassed.empty())
             resetTheme(false);
         state.windows.preexistingWindows.clear();
         break;
     case 6:
-        if (state.theme.mode != ThemeMode::System) refreshWindows(false);
+        // Sent before the next page is shown: theme what exists now, and what the page
+        // brings once the host has built and shown it.
+        if (state.theme.mode != ThemeMode::System) {
+            refreshWindows(false);
+            scheduleDeferredPass();
+        }
         break;
     default:
         break;

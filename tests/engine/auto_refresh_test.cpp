@@ -9,6 +9,7 @@
 #include "engine_scene.h"
 #include "fixtures.h"
 #include "overlay/overlay_binding.h"
+#include "plugin/entry_points.h"
 #include "plugin/process_state.h"
 
 using namespace hueloom;
@@ -102,6 +103,35 @@ TEST_CASE("new windows are themed within a tick; in System mode ticks theme noth
     CHECK(testing::isRegistered(early));
     CHECK(testing::isRegistered(late));
     CHECK(process().autoRefresh.refreshTickCount > 0);
+}
+
+TEST_CASE("a page change themes the new page once the host has built it, even with AutoRefresh off") {
+    EngineScene scene;
+    scene.setMode(ThemeMode::Dark);
+    stopAutoRefresh();
+    // The host announces the page before its windows exist.
+    nbMessage(6, 0);
+    CHECK(process().autoRefresh.deferredPassPending);
+    HWND onNewPage = scene.child(WC_EDITW);
+    CHECK_FALSE(testing::isRegistered(onNewPage));
+    testing::pumpMessages(200);
+    CHECK(testing::isRegistered(onNewPage));
+    CHECK_FALSE(process().autoRefresh.deferredPassPending);
+    CHECK_FALSE(process().autoRefresh.running);  // one pass, not the timer
+    CHECK_FALSE(KillTimer(scene.host(), kDeferredPassTimerId));  // it has killed itself
+
+    // Two announcements before the loop runs make one pass; closing cancels a pending one.
+    nbMessage(6, 0);
+    nbMessage(6, 0);
+    HWND late = scene.child(WC_EDITW);
+    nbMessage(2, 0);
+    CHECK_FALSE(process().autoRefresh.deferredPassPending);
+    testing::pumpMessages(200);
+    CHECK_FALSE(testing::isRegistered(late));
+
+    // In System mode a page change does nothing at all.
+    nbMessage(6, 0);
+    CHECK_FALSE(process().autoRefresh.deferredPassPending);
 }
 
 TEST_CASE("a freeze left open is ended by the timer about 2.5 s later") {

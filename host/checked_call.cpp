@@ -99,6 +99,17 @@ std::string describeBreach(const ConventionReport& report) {
     return text;
 }
 
+HeapCheck::HeapCheck(const char* what) noexcept
+    : what_(what), validBefore_(HeapValidate(GetProcessHeap(), 0, nullptr) != FALSE) {
+    if (!validBefore_) session().contractBroken(std::string("the process heap was damaged before ") + what);
+}
+
+HeapCheck::~HeapCheck() {
+    if (validBefore_ && !HeapValidate(GetProcessHeap(), 0, nullptr))
+        session().contractBroken(std::string("the process heap is damaged after ") + what_ +
+                                 ": a block was freed twice, or something that was no block was freed");
+}
+
 void reportBreach(const char* what, const ConventionReport& report) {
     const std::string breach = describeBreach(report);
     if (!breach.empty()) session().contractBroken(std::string(what) + " " + breach);

@@ -43,8 +43,25 @@ int32_t asWord(T value) noexcept {
 // Reports a breach by the export `what` as a broken contract of the plug-in.
 void reportBreach(const char* what, const ConventionReport& report);
 
+// Validates the whole process heap around every call into the plug-in, so that a free of a
+// block the host still owns, or of something that is no block, is reported at the call that
+// did it rather than as a crash much later. A heap found damaged before a call was damaged
+// by the host itself or by a callback of the previous call, and is reported as such.
+class HeapCheck {
+public:
+    explicit HeapCheck(const char* what) noexcept;
+    ~HeapCheck();
+    HeapCheck(const HeapCheck&) = delete;
+    HeapCheck& operator=(const HeapCheck&) = delete;
+
+private:
+    const char* what_;
+    bool validBefore_;
+};
+
 template <class... Args>
 int32_t callPlugin(const char* what, int32_t(WINAPI* entry)(Args...), std::type_identity_t<Args>... args) {
+    const HeapCheck heapCheck(what);
 #if defined(__i386__)
     static_assert(((sizeof(Args) == 4) && ...), "every argument is one 32-bit word");
     const int32_t words[] = {asWord(args)..., 0};

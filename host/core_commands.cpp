@@ -1,4 +1,6 @@
 // Variables, subroutines, output, assertions and the end of a script.
+#include <optional>
+
 #include "command_table.h"
 #include "console.h"
 #include "host_session.h"
@@ -71,6 +73,31 @@ Flow assertContains(const Call& call) {
     return assertion(call, actual.find(part) != std::string::npos, actual, part, "to contain");
 }
 
+std::optional<long long> wholeNumber(const std::string& text) {
+    if (text.empty() || text.size() > 18) return std::nullopt;
+    size_t i = text[0] == '-' ? 1 : 0;
+    if (i == text.size()) return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return text[0] == '-' ? -value : value;
+}
+
+// AssertAtMost "actual" "limit" [slack]: for counts that may shrink but not grow, such as
+// the memory in use before and after a long run.
+Flow assertAtMost(const Call& call) {
+    const std::string actualText = call.text(0);
+    const std::string limitText = call.text(1);
+    const auto actual = wholeNumber(actualText);
+    const auto limit = wholeNumber(limitText);
+    const auto slack = call.count() == 3 ? wholeNumber(call.text(2)) : std::optional<long long>(0);
+    if (!actual || !limit || !slack) return call.fail("AssertAtMost compares whole numbers");
+    const std::string bound = std::to_string(*limit + *slack);
+    return assertion(call, *actual <= *limit + *slack, actualText, bound, "at most");
+}
+
 Flow assertResult(const Call& call) {
     const auto expected = call.number(0);
     if (!expected) return call.notANumber(0);
@@ -89,6 +116,7 @@ constexpr CommandEntry kCoreCommands[] = {
     {"AssertNe", Arity::exactly(2), assertNe},
     {"AssertContains", Arity::exactly(2), assertContains},
     {"AssertResult", Arity::exactly(1), assertResult},
+    {"AssertAtMost", Arity::between(2, 3), assertAtMost},
 };
 
 }  // namespace

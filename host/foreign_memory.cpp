@@ -40,6 +40,13 @@ std::optional<std::string> copyForeignText(const char* text, size_t maxBytes) {
     return std::string(text, static_cast<size_t>(static_cast<const char*>(zero) - text));
 }
 
+bool isLiveHeapBlock(const void* address) noexcept {
+    const auto value = reinterpret_cast<uintptr_t>(address);
+    if (value < 0x10000 || value % (2 * sizeof(void*)) != 0) return false;
+    if (readableBytes(address, 1) == 0) return false;
+    return HeapValidate(GetProcessHeap(), 0, address) != FALSE;
+}
+
 bool freeHostOwnedBlock(void* block) noexcept {
     if (!block) return true;
     // GlobalFree gives the block back when it is not one of its own.

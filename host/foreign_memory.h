@@ -19,6 +19,10 @@ namespace standin {
 // Frees a text block the plug-in gave to the host; false when it was not a GlobalAlloc block.
 [[nodiscard]] bool freeHostOwnedBlock(void* block) noexcept;
 
+// True for the first byte of an allocated block of the process heap (where GlobalAlloc
+// puts fixed blocks); never reads memory that is not committed.
+[[nodiscard]] bool isLiveHeapBlock(const void* address) noexcept;
+
 // A fresh fixed, zero-filled GlobalAlloc block holding the text and its terminator.
 [[nodiscard]] char* newTextBlock(std::string_view text) noexcept;
 

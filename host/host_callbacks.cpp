@@ -29,6 +29,22 @@ std::string takeHostOwnedText(HostSession& state, char* block, const char* what)
     return *text;
 }
 
+// A text the plug-in passes into a callback: copied, as the SDK's host does, and left to the
+// plug-in, which frees it once the call returns.
+std::string copyPassedText(HostSession& state, const char* block, const char* what) {
+    if (!block) {
+        state.contractBroken(std::string(what) + " is a null text");
+        return {};
+    }
+    const auto text = copyForeignText(block, kMaxTextBytes);
+    if (!text) {
+        state.contractBroken(std::string(what) + " is not a readable text");
+        return {};
+    }
+    if (!isLiveHeapBlock(block)) state.contractBroken(std::string(what) + " is not a GlobalAlloc block");
+    return *text;
+}
+
 // The name in the plug-in's 260-byte name buffer, or nothing when it is not a text there.
 std::optional<std::string> requestedName(HostSession& state, const char* nameBuffer) {
     const auto name = copyForeignText(nameBuffer, kNameBufferSize);
@@ -67,8 +83,8 @@ void recordRegistration(HostSession& state, int32_t number, char* name, char* hi
                         const unsigned char* types, int32_t fifth, int32_t count) {
     Registration registration;
     registration.number = number;
-    registration.name = takeHostOwnedText(state, name, "a registered action name");
-    registration.hint = takeHostOwnedText(state, hint, "a registered action hint");
+    registration.name = copyPassedText(state, name, "a registered action name");
+    registration.hint = copyPassedText(state, hint, "a registered action hint");
     if (readableBytes(types, kTypeArraySize) == kTypeArraySize) {
         std::array<unsigned char, kTypeArraySize> bytes{};
         std::memcpy(bytes.data(), types, kTypeArraySize);
@@ -105,8 +121,8 @@ int32_t WINAPI registerActionCallback(int32_t number, char* name, char* hint, un
 int32_t WINAPI setVariableCallback(char* name, char* value) noexcept {
     try {
         HostSession& state = session();
-        const std::string variable = takeHostOwnedText(state, name, "a variable name");
-        const std::string text = takeHostOwnedText(state, value, "a variable value");
+        const std::string variable = copyPassedText(state, name, "a variable name");
+        const std::string text = copyPassedText(state, value, "a variable value");
         if (variable.empty()) return 0;
         if (variable.front() != '[' || variable.back() != ']')
             state.contractBroken("the plug-in set a variable without brackets: '" + variable + "'");
@@ -144,6 +160,36 @@ intptr_t __cdecl readVariableCdecl(char* nameBuffer, char* valueBuffer) noexcept
     return copyValueInto(nameBuffer, valueBuffer);
 }
 
+intptr_t WINAPI readVariableStoring(char* nameBuffer, char* valueBuffer) noexcept {
+    try {
+        HostSession& state = session();
+        const auto name = requestedName(state, nameBuffer);
+        if (!name) return 0;
+        if (readableBytes(valueBuffer, sizeof(char*)) < sizeof(char*)) {
+            state.contractBroken("a variable read passed no room for a text pointer");
+            return 0;
+        }
+        char*& slot = *reinterpret_cast<char**>(valueBuffer);
+        // The SDK's helper gives back what the slot holds before it stores the new text.
+        if (slot) {
+            if (isLiveHeapBlock(slot)) {
+                GlobalFree(slot);
+            } else {
+                state.contractBroken("a variable read left a pointer in the value buffer that is not a live "
+                                     "block; the host would hand it to GlobalFree");
+            }
+            slot = nullptr;
+        }
+        const std::string* value = state.variables.find(*name);
+        slot = newTextBlock(value ? *value : std::string());
+        // A procedure leaves whatever it last computed in the result register: here an
+        // address that is no text of the value, so a plug-in that used it would show it.
+        return reinterpret_cast<intptr_t>(valueBuffer);
+    } catch (...) {
+        return 0;
+    }
+}
+
 intptr_t WINAPI readVariableByAddress(char* nameBuffer, char*) noexcept {
     try {
         HostSession& state = session();
@@ -161,6 +207,8 @@ intptr_t WINAPI readVariableByAddress(char* nameBuffer, char*) noexcept {
 
 void* variableReaderFor(ReaderStyle style) noexcept {
     switch (style) {
+        case ReaderStyle::Sdk:
+            return reinterpret_cast<void*>(&readVariableStoring);
         case ReaderStyle::Copy:
             return reinterpret_cast<void*>(&readVariableCopying);
         case ReaderStyle::Address:
@@ -168,7 +216,7 @@ void* variableReaderFor(ReaderStyle style) noexcept {
         case ReaderStyle::Cdecl:
             return reinterpret_cast<void*>(&readVariableCdecl);
     }
-    return reinterpret_cast<void*>(&readVariableCopying);
+    return reinterpret_cast<void*>(&readVariableStoring);
 }
 
 void introducePlugin(HWND hostWindow) {
@@ -197,6 +245,13 @@ void introducePlugin(HWND hostWindow) {
                      variableReaderFor(state.options.reader), reinterpret_cast<void*>(&setVariableCallback));
     (void)callPlugin("nbRegisterScriptProcessor", plugin.registerScriptProcessor,
                      reinterpret_cast<void*>(&scriptProcessorCallback));
+}
+
+void useReader(HostSession& state, ReaderStyle style) {
+    state.options.reader = style;
+    if (!state.plugin.usable()) return;
+    (void)callPlugin("nbRegisterPlugIn", state.plugin.entries().registerPlugIn, nullptr, kRegisterValue,
+                     variableReaderFor(style), reinterpret_cast<void*>(&setVariableCallback));
 }
 
 std::string startPlugin(HostSession& state) {

@@ -19,6 +19,7 @@ int32_t WINAPI setVariableCallback(char* name, char* value) noexcept;
 int32_t WINAPI scriptProcessorCallback(char* line) noexcept;
 
 // The variable readers, one per ReaderStyle.
+intptr_t WINAPI readVariableStoring(char* nameBuffer, char* valueBuffer) noexcept;
 intptr_t WINAPI readVariableCopying(char* nameBuffer, char* valueBuffer) noexcept;
 intptr_t WINAPI readVariableByAddress(char* nameBuffer, char* valueBuffer) noexcept;
 // The copying reader with the C convention: its two arguments stay on the stack.
@@ -31,6 +32,11 @@ struct HostSession;
 // The host's side of start-up: nbInitialize, nbInitPlugIn, nbGetPluginInfo,
 // nbRegisterPlugIn and nbRegisterScriptProcessor, in that order, recording what comes back.
 void introducePlugin(HWND hostWindow);
+
+// Hands the plug-in another variable reader by registering again, with a null registration
+// callback so that the actions are not registered a second time; a freed plug-in gets it
+// when it is loaded again.
+void useReader(HostSession& state, ReaderStyle style);
 
 // Loads the plug-in named on the command line and introduces it, with a fresh record;
 // gives an empty text on success, else why it could not be loaded.

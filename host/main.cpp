@@ -72,9 +72,16 @@ int wmain(int argc, wchar_t** argv) {
         std::to_string(state.record.registrations.size()) + " actions registered, " +
         (sizeof(void*) == 4 ? "32" : "64") + "-bit, reader " + readerName(state.options.reader));
 
-    for (const std::wstring& script : state.options.scripts) {
-        runScriptFile(state, script);
-        if (state.outcome.exitRequest) break;
+    const std::vector<ReaderStyle> passes = state.options.readerPasses;
+    for (size_t pass = 0; pass < passes.size() && !state.outcome.exitRequest; ++pass) {
+        if (pass > 0) {
+            useReader(state, passes[pass]);
+            say(std::string("host: every script again, with the reader ") + readerName(passes[pass]));
+        }
+        for (const std::wstring& script : state.options.scripts) {
+            runScriptFile(state, script);
+            if (state.outcome.exitRequest) break;
+        }
     }
 
     state.publication.destroyHostWindow();

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace standin {
@@ -21,6 +22,8 @@ std::optional<unsigned> parseSeconds(const std::wstring& text) {
 
 const char* readerName(ReaderStyle style) noexcept {
     switch (style) {
+        case ReaderStyle::Sdk:
+            return "sdk";
         case ReaderStyle::Copy:
             return "copy";
         case ReaderStyle::Address:
@@ -28,11 +31,36 @@ const char* readerName(ReaderStyle style) noexcept {
         case ReaderStyle::Cdecl:
             return "cdecl";
     }
-    return "copy";
+    return "sdk";
+}
+
+std::optional<ReaderStyle> readerNamed(std::wstring_view name) noexcept {
+    for (ReaderStyle style : {ReaderStyle::Sdk, ReaderStyle::Copy, ReaderStyle::Address, ReaderStyle::Cdecl}) {
+        const std::string_view known = readerName(style);
+        if (name.size() == known.size() && std::equal(name.begin(), name.end(), known.begin()))
+            return style;
+    }
+    return std::nullopt;
+}
+
+// "sdk,copy": one pass per name, in order.
+std::optional<std::vector<ReaderStyle>> readerList(const std::wstring& text) {
+    std::vector<ReaderStyle> passes;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t comma = text.find(L',', start);
+        const size_t end = comma == std::wstring::npos ? text.size() : comma;
+        const auto style = readerNamed(std::wstring_view(text).substr(start, end - start));
+        if (!style) return std::nullopt;
+        passes.push_back(*style);
+        if (comma == std::wstring::npos) break;
+        start = comma + 1;
+    }
+    return passes;
 }
 
 const char* usageText() noexcept {
-    return "usage: standin_host --plugin PATH [--reader copy|address|cdecl] [--shots DIR] "
+    return "usage: standin_host --plugin PATH [--reader sdk|copy|address|cdecl[,...]] [--shots DIR] "
            "[--hang-limit SECONDS] SCRIPT...";
 }
 
@@ -62,14 +90,11 @@ ParsedOptions parseOptions(const std::vector<std::wstring>& arguments) {
                 options.hangLimitSeconds = *seconds;
             } else if (argument == L"--shots") {
                 options.shotsFolder = value;
-            } else if (value == L"copy") {
-                options.reader = ReaderStyle::Copy;
-            } else if (value == L"address") {
-                options.reader = ReaderStyle::Address;
-            } else if (value == L"cdecl") {
-                options.reader = ReaderStyle::Cdecl;
+            } else if (const auto passes = readerList(value)) {
+                options.readerPasses = *passes;
+                options.reader = passes->front();
             } else {
-                parsed.error = "--reader takes copy, address or cdecl";
+                parsed.error = "--reader takes sdk, copy, address or cdecl, or several separated by commas";
                 return parsed;
             }
         } else if (argument.size() > 1 && argument[0] == L'-' && argument[1] == L'-') {

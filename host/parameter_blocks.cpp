@@ -20,14 +20,20 @@ ParameterBlocks::ParameterBlocks(const std::vector<std::string>& texts) {
     if (slots_.empty()) slots_.push_back(nullptr);
 }
 
-int ParameterBlocks::release() noexcept {
-    int foreign = 0;
+ParameterBlocks::Breaches ParameterBlocks::release() noexcept {
+    Breaches breaches;
     for (size_t i = 0; i < originals_.size(); ++i) {
-        if (slots_[i] != originals_[i] && slots_[i] && !freeHostOwnedBlock(slots_[i])) ++foreign;
-        (void)freeHostOwnedBlock(originals_[i]);
+        if (slots_[i] != originals_[i]) {
+            if (slots_[i] && !(isLiveHeapBlock(slots_[i]) && freeHostOwnedBlock(slots_[i])))
+                ++breaches.foreignBlocks;
+        } else if (originals_[i]) {
+            // Checked before the free: a text the plug-in freed must not be freed twice.
+            if (isLiveHeapBlock(originals_[i])) (void)freeHostOwnedBlock(originals_[i]);
+            else ++breaches.freedByPlugin;
+        }
         originals_[i] = slots_[i] = nullptr;
     }
-    return foreign;
+    return breaches;
 }
 
 std::vector<std::string> ParameterBlocks::readBack() const {

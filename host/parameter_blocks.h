@@ -17,9 +17,14 @@ public:
     [[nodiscard]] char** slots() noexcept { return slots_.data(); }
     // The texts now in the slots, as a script editor would store them after an edit.
     [[nodiscard]] std::vector<std::string> readBack() const;
-    // Frees the host's blocks and every block the plug-in put in their place; gives the
-    // number of those that were not GlobalAlloc blocks.
-    [[nodiscard]] int release() noexcept;
+    struct Breaches {
+        int foreignBlocks = 0;  // new slot texts that are not GlobalAlloc blocks
+        int freedByPlugin = 0;  // texts the host still owned that the plug-in freed
+    };
+    // Frees the host's blocks that are still in their slots and every block the plug-in put
+    // in place of one. The old text of a slot that the plug-in replaced is the plug-in's
+    // to free (the host frees nothing of the old), so it is left alone here.
+    [[nodiscard]] Breaches release() noexcept;
 
 private:
     std::vector<char*> originals_;

@@ -42,5 +42,7 @@ inline constexpr intptr_t kRegisterValue = 0x4E42;
 // Host messages.
 inline constexpr int32_t kMessagePublicationStarts = 1;
 inline constexpr int32_t kMessagePublicationCloses = 2;
+// Sent before another page is shown, while that page's windows may not exist yet.
+inline constexpr int32_t kMessagePageChanging = 6;
 
 }  // namespace standin

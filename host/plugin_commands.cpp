@@ -2,6 +2,7 @@
 // what the host recorded of the plug-in.
 #include "checked_call.h"
 #include "command_table.h"
+#include "foreign_memory.h"
 #include "console.h"
 #include "host_callbacks.h"
 #include "plugin_api.h"
@@ -29,9 +30,13 @@ Flow afterPluginCall(const Call& call) {
 }
 
 void checkReturnedBlocks(const Call& call, ParameterBlocks& blocks, std::string_view action) {
-    if (const int foreign = blocks.release(); foreign > 0)
-        call.session.contractBroken(std::string(action) + " left " + std::to_string(foreign) +
+    const ParameterBlocks::Breaches breaches = blocks.release();
+    if (breaches.foreignBlocks > 0)
+        call.session.contractBroken(std::string(action) + " left " + std::to_string(breaches.foreignBlocks) +
                                     " parameter slot(s) holding a block that is not a GlobalAlloc text");
+    if (breaches.freedByPlugin > 0)
+        call.session.contractBroken(std::string(action) + " freed " + std::to_string(breaches.freedByPlugin) +
+                                    " parameter text(s) that the host owns");
 }
 
 Flow hostMessage(const Call& call) {
@@ -83,15 +88,11 @@ Flow freePlugin(const Call& call) {
 Flow setReader(const Call& call) {
     HostSession& session = call.session;
     const std::string word = call.text(0);
-    ReaderStyle style;
-    if (word == "copy") style = ReaderStyle::Copy;
-    else if (word == "address") style = ReaderStyle::Address;
-    else if (word == "cdecl") style = ReaderStyle::Cdecl;
-    else return call.fail("SetReader takes copy, address or cdecl, got '" + word + "'");
+    const auto named = readerNamed(widen(word));
+    if (!named) return call.fail("SetReader takes sdk, copy, address or cdecl, got '" + word + "'");
+    const ReaderStyle style = *named;
     if (!session.plugin.usable()) return refuse(call, "SetReader " + word + " was not passed on");
-    session.options.reader = style;
-    (void)callPlugin("nbRegisterPlugIn", session.plugin.entries().registerPlugIn, nullptr, kRegisterValue,
-                     variableReaderFor(style), reinterpret_cast<void*>(&setVariableCallback));
+    useReader(session, style);
     session.variables.set("[Host.Reader]", readerName(style));
     return afterPluginCall(call);
 }

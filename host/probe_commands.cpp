@@ -5,6 +5,7 @@
 #include "dialog_driver.h"
 #include "foreign_memory.h"
 #include "hang_watch.h"
+#include "heap_census.h"
 #include "host_session.h"
 #include "message_pump.h"
 #include "screenshot.h"
@@ -124,6 +125,17 @@ Flow gdiFree(const Call& call) {
     return Flow::Next;
 }
 
+Flow heapUse(const Call& call) {
+    const auto blocks = call.variableName(0);
+    if (!blocks) return Flow::Failed;
+    const auto bytes = call.variableName(1);
+    if (!bytes) return Flow::Failed;
+    const HeapUse use = processHeapUse();
+    call.session.setVariable(*blocks, std::to_string(use.blocks));
+    call.session.setVariable(*bytes, std::to_string(use.bytes));
+    return Flow::Next;
+}
+
 Flow gdiTypes(const Call& call) {
     const auto variable = call.variableName(0);
     if (!variable) return Flow::Failed;
@@ -146,6 +158,7 @@ constexpr CommandEntry kProbeCommands[] = {
     {"CountFrozen", Arity::exactly(1), countFrozen},
     {"CountColour", Arity::exactly(3), countColour},
     {"GdiTypes", Arity::exactly(1), gdiTypes},
+    {"HeapUse", Arity::exactly(2), heapUse},
     {"ModuleLoaded", Arity::exactly(2), moduleLoaded},
 };
 

@@ -119,15 +119,17 @@ void Publication::close() noexcept {
     for (const NamedWindow& named : names_)
         if (named.role == WindowRole::Page && IsWindow(named.window)) DestroyWindow(named.window);
     names_.clear();
+    pagesToBuild_.clear();
     current_ = nullptr;
 }
 
-std::string Publication::newPage(std::string_view name) {
+std::string Publication::newPage(std::string_view name, bool buildOnShow) {
     if (isTaken(name)) return "the name '" + std::string(name) + "' is taken";
     HWND page = createPage(name, false);
     if (!page) return "the page could not be created (error " + std::to_string(GetLastError()) + ")";
     add(name, page, WindowRole::Page);
-    buildSecondPage(*this, page, name);
+    if (buildOnShow) pagesToBuild_.emplace_back(page, std::string(name));
+    else buildSecondPage(*this, page, name);
     return {};
 }
 
@@ -137,6 +139,13 @@ std::string Publication::showPage(std::string_view name) {
     if (page->window == current_) return {};
     HWND previous = current_;
     current_ = page->window;
+    for (auto it = pagesToBuild_.begin(); it != pagesToBuild_.end(); ++it) {
+        if (it->first != current_) continue;
+        const std::string pageName = it->second;
+        pagesToBuild_.erase(it);
+        buildSecondPage(*this, current_, pageName);
+        break;
+    }
     ShowWindow(current_, SW_SHOW);
     noteShown(current_, true);
     if (previous && IsWindow(previous)) {
@@ -189,6 +198,11 @@ const NamedWindow* Publication::find(std::string_view name) const {
 void Publication::add(std::string_view name, HWND window, WindowRole role) {
     if (!window) return;
     const bool shown = (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+    // Names of windows that are gone are forgotten, so that a long run keeps no more names
+    // than it has windows.
+    std::erase_if(names_, [&](const NamedWindow& named) {
+        return !IsWindow(named.window) && !equalsFolded(named.name, name);
+    });
     // Callers make sure the name is not taken; an entry whose window is gone is reused.
     for (NamedWindow& named : names_) {
         if (equalsFolded(named.name, name)) {

@@ -42,7 +42,9 @@ public:
 
     [[nodiscard]] HWND currentPage() const noexcept { return current_; }
     // Each returns an empty text on success, else what went wrong.
-    [[nodiscard]] std::string newPage(std::string_view name);
+    // With `buildOnShow`, the page's controls are made only when it is first shown, as the
+    // authoring tool makes a page's objects when it displays the page.
+    [[nodiscard]] std::string newPage(std::string_view name, bool buildOnShow = false);
     [[nodiscard]] std::string showPage(std::string_view name);
     [[nodiscard]] std::string openDialog(std::string_view name);
     [[nodiscard]] std::string closeDialog(std::string_view name);
@@ -68,6 +70,7 @@ private:
     HWND host_ = nullptr;
     HWND current_ = nullptr;
     std::vector<NamedWindow> names_;
+    std::vector<std::pair<HWND, std::string>> pagesToBuild_;
 };
 
 }  // namespace standin

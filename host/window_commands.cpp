@@ -1,4 +1,5 @@
 // Pages, dialogs, controls and host objects: creating, finding, changing and clicking them.
+#include "checked_call.h"
 #include "command_table.h"
 #include "console.h"
 #include "controls.h"
@@ -6,6 +7,8 @@
 #include "host_objects.h"
 #include "host_session.h"
 #include "mouse_input.h"
+#include "plugin_api.h"
+#include "text_util.h"
 
 namespace standin {
 
@@ -253,10 +256,22 @@ Flow reportIfFailed(const Call& call, const std::string& problem) {
 }
 
 Flow newPage(const Call& call) {
-    return reportIfFailed(call, call.session.publication.newPage(call.text(0)));
+    bool buildOnShow = false;
+    if (call.count() == 2) {
+        if (!equalsFolded(call.text(1), "later")) return call.fail("NewPage takes a name and, optionally, later");
+        buildOnShow = true;
+    }
+    return reportIfFailed(call, call.session.publication.newPage(call.text(0), buildOnShow));
 }
+// As the authoring tool does, the plug-in hears of the page change (host message 6) before
+// the page is built and shown.
 Flow showPage(const Call& call) {
-    return reportIfFailed(call, call.session.publication.showPage(call.text(0)));
+    HostSession& session = call.session;
+    const NamedWindow* page = session.publication.find(call.text(0));
+    if (page && page->role == WindowRole::Page && page->window != session.publication.currentPage() &&
+        session.plugin.usable())
+        (void)callPlugin("nbMessage", session.plugin.entries().message, kMessagePageChanging, 0);
+    return reportIfFailed(call, session.publication.showPage(call.text(0)));
 }
 Flow openDialog(const Call& call) {
     return reportIfFailed(call, call.session.publication.openDialog(call.text(0)));
@@ -289,7 +304,7 @@ constexpr CommandEntry kWindowCommands[] = {
     {"GetCheck", Arity::exactly(2), getCheck},
     {"GetText", Arity::exactly(2), getText},
     {"SetText", Arity::exactly(2), setText},
-    {"NewPage", Arity::exactly(1), newPage},
+    {"NewPage", Arity::between(1, 2), newPage},
     {"ShowPage", Arity::exactly(1), showPage},
     {"OpenDialog", Arity::exactly(1), openDialog},
     {"CloseDialog", Arity::exactly(1), closeDialog},

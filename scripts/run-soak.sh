@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Generates a seeded soak and runs it through the stand-in host:
 #   scripts/run-soak.sh [--seed N] [--actions N] [--arch 64|32] [--with-e2e] [--keep]
+#                       [--plugin DLL] [--reader sdk|copy|address|cdecl]
 # Without --seed a random seed is drawn; either way it is printed first, and the same seed
 # and action count replay the same soak. The script and its skin files go to a scratch
 # folder under the build folder (kept with --keep, else removed when the soak passes).
@@ -18,6 +19,7 @@ actions=10000
 arch=64
 keep=0
 with_e2e=0
+plugin_args=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --seed) seed="${2:?--seed needs a number}"; shift 2 ;;
@@ -25,7 +27,9 @@ while [ $# -gt 0 ]; do
     --arch) arch="${2:?--arch needs 64 or 32}"; shift 2 ;;
     --keep) keep=1; shift ;;
     --with-e2e) with_e2e=1; shift ;;
-    -h|--help) sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --plugin) plugin_args+=(--plugin "${2:?--plugin needs a DLL}"); shift 2 ;;
+    --reader) plugin_args+=(--reader "${2:?--reader needs sdk, copy, address or cdecl}"); shift 2 ;;
+    -h|--help) sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "run-soak: unknown argument $1" >&2; exit 2 ;;
   esac
 done
@@ -58,7 +62,7 @@ fi
 
 started=$SECONDS
 set +e
-bash "$here/scripts/run-e2e.sh" --arch "$arch" "${scripts[@]}" > "$out/host.log" 2>&1
+bash "$here/scripts/run-e2e.sh" --arch "$arch" "${plugin_args[@]}" "${scripts[@]}" > "$out/host.log" 2>&1
 status=$?
 set -e
 # The assertions pass by the thousand: show what matters.

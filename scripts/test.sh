@@ -2,7 +2,8 @@
 # Runs every test: native unit tests, the export table of the 32-bit product, the
 # in-process engine tests under Wine, the end-to-end scripts through the stand-in host
 # (64-bit), a seeded soak, a run under Wine reporting Windows 10, and the whole end-to-end
-# suite with a shorter soak against the real 32-bit Hueloom.dll.
+# suite with a shorter soak against the real 32-bit Hueloom.dll, with the host reading
+# variables as the host maker's SDK does and then in each other style.
 #
 # HUELOOM_SKIP_32BIT=1 switches the 32-bit run off (for machines that cannot run
 # 32-bit programs at all); without it such a machine fails the run with the reason.
@@ -65,6 +66,10 @@ else
   # 32-bit start is slow here.
   step "32-bit: every end-to-end script and a 300-action soak, one host process (the real Hueloom.dll)" \
     bash scripts/run-soak.sh --arch 32 --with-e2e --seed 7 --actions 300
+  # The SDK's reader is the default above; the reader styles of other hosts get one pass
+  # each over every end-to-end script, in a second process.
+  step "32-bit: every end-to-end script once with each other reader (copy, address, cdecl)" \
+    bash scripts/run-e2e.sh --arch 32 --reader copy,address,cdecl "${e2e_scripts[@]}" "${unloading_scripts[@]}"
 fi
 
 echo

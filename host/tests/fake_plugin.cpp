@@ -24,15 +24,35 @@ std::string param(char** params, int index) {
     return text ? std::string(text) : std::string();
 }
 
+// The host copies what the plug-in passes in; the plug-in frees its blocks afterwards.
 void setHostVariable(std::string_view name, std::string_view value) {
-    reinterpret_cast<SetCallback>(record().setter)(standin::newTextBlock(name), standin::newTextBlock(value));
+    char* nameBlock = standin::newTextBlock(name);
+    char* valueBlock = standin::newTextBlock(value);
+    reinterpret_cast<SetCallback>(record().setter)(nameBlock, valueBlock);
+    GlobalFree(nameBlock);
+    GlobalFree(valueBlock);
 }
 
 void registerOne(RegisterCallback callback, int32_t number, const char* name, int32_t count) {
     unsigned char types[standin::kTypeArraySize] = {};
     for (int32_t i = 0; i < count; ++i) types[i] = 1;
-    callback(number, standin::newTextBlock(name), standin::newTextBlock(std::string("hint of ") + name),
-             types, 0, count);
+    char* nameBlock = standin::newTextBlock(name);
+    char* hintBlock = standin::newTextBlock(std::string("hint of ") + name);
+    callback(number, nameBlock, hintBlock, types, count > 0 ? count - 1 : 0, count);
+    GlobalFree(nameBlock);
+    GlobalFree(hintBlock);
+}
+
+// What a read gave: the storing reader's text (freed here), a copied text, or the text at
+// the returned address.
+std::string readAnswer(char* value, intptr_t result) {
+    if (record().reader == standin::variableReaderFor(standin::ReaderStyle::Sdk)) {
+        char* stored = *reinterpret_cast<char**>(value);
+        std::string text = stored ? std::string(stored) : std::string();
+        if (stored) GlobalFree(stored);
+        return text;
+    }
+    return value[0] ? std::string(value) : (result ? std::string(reinterpret_cast<char*>(result)) : "");
 }
 
 int32_t WINAPI initialize(HWND window) {
@@ -98,8 +118,7 @@ int32_t WINAPI execAction(int32_t action, char** params) {
             const std::string wanted = param(params, 0);
             std::memcpy(name, wanted.c_str(), wanted.size() + 1);
             const intptr_t result = reinterpret_cast<ReadCallback>(record().reader)(name, value);
-            std::string got =
-                value[0] ? std::string(value) : (result ? std::string(reinterpret_cast<char*>(result)) : "");
+            const std::string got = readAnswer(value, result);
             GlobalFree(name);
             GlobalFree(value);
             setHostVariable("[ReadBack]", got);
@@ -114,8 +133,10 @@ int32_t WINAPI execAction(int32_t action, char** params) {
 
 int32_t WINAPI editAction(int32_t action, char** params) {
     if (action != kEcho) return 1;
-    // Replaces the first parameter and leaves the host's block alone, as an editor does.
-    params[0] = standin::newTextBlock("edited " + param(params, 0));
+    // Replaces the first parameter and frees the host's old text, as the SDK's editors do.
+    char* edited = standin::newTextBlock("edited " + param(params, 0));
+    GlobalFree(params[0]);
+    params[0] = edited;
     return 1;
 }
 

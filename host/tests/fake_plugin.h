@@ -37,7 +37,7 @@ Record& record();
 [[nodiscard]] standin::EntryPoints entryPoints();
 
 // Fresh session state with the fake loaded through the host's start-up calls.
-void startWithFake(standin::ReaderStyle reader = standin::ReaderStyle::Copy);
+void startWithFake(standin::ReaderStyle reader = standin::ReaderStyle::Sdk);
 
 struct ScriptRun {
     standin::Flow flow = standin::Flow::Next;

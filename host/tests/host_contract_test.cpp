@@ -193,8 +193,38 @@ TEST_CASE("the address reader leaves the buffer alone and points at the host's c
     CHECK(readVariableByAddress(name, value) == 0);
 }
 
+TEST_CASE("the storing reader gives back the old pointer, stores a fresh text and flags a stale one") {
+    fake::startWithFake();
+    char name[kNameBufferSize] = "[Mode]";
+    alignas(void*) char value[kValueBufferSize] = {};
+    session().variables.set("[Mode]", "Dark");
+    char*& slot = *reinterpret_cast<char**>(value);
+    (void)readVariableStoring(name, value);
+    REQUIRE(slot != nullptr);
+    CHECK(std::string(slot) == "Dark");
+    CHECK(isLiveHeapBlock(slot));
+    // A plug-in that leaves the last text in the slot has it freed by the next read.
+    char* first = slot;
+    std::strcpy(name, "[Unknown]");
+    (void)readVariableStoring(name, value);
+    if (slot != first) CHECK_FALSE(isLiveHeapBlock(first));  // else the new text took its place
+    REQUIRE(slot != nullptr);
+    CHECK(std::string(slot).empty());  // an unknown variable is an empty text, still stored
+    GlobalFree(slot);
+    CHECK(session().outcome.failed == 0);
+    // What the SDK's helper would hand to GlobalFree without being a block: reported.
+    slot = reinterpret_cast<char*>(static_cast<uintptr_t>(0x00636261));
+    {
+        fake::QuietOutput quiet;
+        (void)readVariableStoring(name, value);
+    }
+    CHECK(session().outcome.failed == 1);
+    GlobalFree(slot);
+    session().outcome = Outcome{};
+}
+
 TEST_CASE("each reader style answers the plug-in's read through the array it registered") {
-    for (const ReaderStyle style : {ReaderStyle::Copy, ReaderStyle::Address}) {
+    for (const ReaderStyle style : {ReaderStyle::Sdk, ReaderStyle::Copy, ReaderStyle::Address}) {
         fake::startWithFake(style);
         CHECK(fake::record().reader == variableReaderFor(style));
         const fake::ScriptRun run = fake::runScript(
@@ -221,52 +251,78 @@ TEST_CASE("a name buffer without a terminator in 260 bytes breaks the contract")
     session().outcome = Outcome{};
 }
 
-TEST_CASE("the setter takes the plug-in's blocks, frees them, and flags names without brackets") {
+TEST_CASE("the setter copies the plug-in's texts, frees none, and flags bad names and non-blocks") {
     fake::startWithFake();
+    std::vector<char*> blocks = {newTextBlock("[Skin.LastError]"), newTextBlock("OK"), newTextBlock("Skin.Mode"),
+                                 newTextBlock("Dark"), newTextBlock("lost")};
+    static char notABlock[] = "[Skin.Mode]";
     {
         fake::QuietOutput quiet;
-        CHECK(setVariableCallback(newTextBlock("[Skin.LastError]"), newTextBlock("OK")) == 0);
-        CHECK(setVariableCallback(newTextBlock("Skin.Mode"), newTextBlock("Dark")) == 0);
-        CHECK(setVariableCallback(nullptr, newTextBlock("lost")) == 0);
+        CHECK(setVariableCallback(blocks[0], blocks[1]) == 0);
+        CHECK(setVariableCallback(blocks[2], blocks[3]) == 0);  // no brackets
+        CHECK(setVariableCallback(nullptr, blocks[4]) == 0);    // a null name
+        CHECK(setVariableCallback(notABlock, blocks[1]) == 0);  // a name that is no block
     }
     CHECK(session().variables.value("[skin.lasterror]") == "OK");
-    CHECK(session().outcome.failed == 2);
+    CHECK(session().outcome.failed == 3);
+    // Each block is still the plug-in's: live until it frees it.
+    for (char* block : blocks) {
+        CHECK(isLiveHeapBlock(block));
+        GlobalFree(block);
+    }
     session().outcome = Outcome{};
 }
 
 TEST_CASE("a registration whose type array cannot be read is recorded as unreadable") {
     fake::startWithFake();
     void* page = VirtualAlloc(nullptr, 4096, MEM_RESERVE, PAGE_NOACCESS);
+    char* name = newTextBlock("X_Bad");
+    char* hint = newTextBlock("h");
     {
         fake::QuietOutput quiet;
-        registerActionCallback(40, newTextBlock("X_Bad"), newTextBlock("h"),
-                               static_cast<unsigned char*>(page), 0, 1);
+        registerActionCallback(40, name, hint, static_cast<unsigned char*>(page), 0, 1);
     }
     VirtualFree(page, 0, MEM_RELEASE);
+    CHECK(isLiveHeapBlock(name));  // copied, not freed: the plug-in frees it
+    GlobalFree(name);
+    GlobalFree(hint);
     REQUIRE(session().record.registrations.size() == 5);
     CHECK(typesText(session().record.registrations.back()) == "unreadable");
     CHECK(session().outcome.failed == 1);
     session().outcome = Outcome{};
 }
 
-TEST_CASE("parameter blocks: host texts, never a null array, replaced slots freed") {
+TEST_CASE("parameter blocks: host texts, never a null array, new texts taken, old ones the plug-in's") {
     ParameterBlocks none({});
     CHECK(none.slots() != nullptr);
     CHECK(none.readBack().empty());
 
-    ParameterBlocks blocks({"a", ""});
+    ParameterBlocks blocks({"a", "", "kept"});
     REQUIRE(blocks.complete());
     CHECK(std::string(blocks.slots()[0]) == "a");
     CHECK(std::string(blocks.slots()[1]).empty());
+    // An editor frees the old text of each slot it writes.
+    GlobalFree(blocks.slots()[0]);
     blocks.slots()[0] = newTextBlock("new");
+    GlobalFree(blocks.slots()[1]);
     blocks.slots()[1] = nullptr;
-    CHECK(blocks.readBack() == std::vector<std::string>{"new", "(null)"});
-    CHECK(blocks.release() == 0);
+    char* kept = blocks.slots()[2];
+    CHECK(blocks.readBack() == std::vector<std::string>{"new", "(null)", "kept"});
+    const ParameterBlocks::Breaches clean = blocks.release();
+    CHECK(clean.foreignBlocks == 0);
+    CHECK(clean.freedByPlugin == 0);
+    CHECK_FALSE(isLiveHeapBlock(kept));  // the host's own text went back
+    CHECK(HeapValidate(GetProcessHeap(), 0, nullptr));
 
     static char notABlock[] = "static";
-    ParameterBlocks foreign({"a"});
+    ParameterBlocks foreign({"a", "b"});
+    GlobalFree(foreign.slots()[0]);
     foreign.slots()[0] = notABlock;
-    CHECK(foreign.release() == 1);
+    GlobalFree(foreign.slots()[1]);  // freed but left in its slot: the host still owned it
+    const ParameterBlocks::Breaches broken = foreign.release();
+    CHECK(broken.foreignBlocks == 1);
+    CHECK(broken.freedByPlugin == 1);
+    CHECK(HeapValidate(GetProcessHeap(), 0, nullptr));
 }
 
 TEST_CASE("a DLL that is missing or lacks exports is refused with a reason") {

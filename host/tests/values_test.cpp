@@ -59,7 +59,16 @@ TEST_CASE("command line") {
     CHECK(parseOptions({L"a.hls"}).error == "--plugin PATH is required");
     CHECK(parseOptions({L"--plugin"}).error == "missing value after an option");
     CHECK(parseOptions({L"--plugin", L"p", L"--reader", L"stdcall"}).error ==
-          "--reader takes copy, address or cdecl");
+          "--reader takes sdk, copy, address or cdecl, or several separated by commas");
+    CHECK_FALSE(parseOptions({L"--plugin", L"p", L"--reader", L"sdk,"}).error.empty());
+    const ParsedOptions defaults = parseOptions({L"--plugin", L"p"});
+    CHECK(defaults.options.reader == ReaderStyle::Sdk);
+    CHECK(defaults.options.readerPasses == std::vector<ReaderStyle>{ReaderStyle::Sdk});
+    const ParsedOptions passes = parseOptions({L"--plugin", L"p", L"--reader", L"copy,address,cdecl"});
+    REQUIRE(passes.error.empty());
+    CHECK(passes.options.reader == ReaderStyle::Copy);
+    CHECK(passes.options.readerPasses ==
+          std::vector<ReaderStyle>{ReaderStyle::Copy, ReaderStyle::Address, ReaderStyle::Cdecl});
     CHECK(parseOptions({L"--plugin", L"p", L"--frob"}).error == "unknown option");
     CHECK(parseOptions({L"--help"}).helpWanted);
 }

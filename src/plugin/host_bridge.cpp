@@ -175,7 +175,7 @@ std::wstring takeReadValue(HostCallbacks& host, const ReaderAnswer& answer) {
         // Nothing in the buffer: an empty value, or the address of the host's own text. A
         // storing reader's return value means nothing.
         if (answer.result == 0 || host.readerStyle == ReaderStyle::StoresPointers) return {};
-        return fromHostText(reinterpret_cast<const char*>(answer.result));
+        return boundedText(reinterpret_cast<const char*>(answer.result));
     }
     if (!looksLikeShortText(host.valueBuffer)) {
         host.readerStyle = ReaderStyle::StoresPointers;

@@ -15,6 +15,13 @@ constexpr int kMaxDialogs = 2;
 constexpr int kMaxSoakControls = 24;
 constexpr int kEventChance = 35;     // percent of actions preceded by a window event
 constexpr int kProgressEvery = 500;  // a line of progress, which also tells where a hang is
+// Growth of the heaps from after warming up to after the final Reset that still counts as
+// flat. Under Wine the system fills a cache of 296-byte blocks during the first thousand or
+// so actions (about 230 blocks, 67 KB, then no more, however long the soak); a leak of the
+// texts of one variable write per action would be 2 blocks an action.
+constexpr int kHeapBlockSlack = 512;
+constexpr int kHeapByteSlack = 131072;
+constexpr int kDeadHandleVariables = 32;
 
 // Windows of the first page that live for the whole file.
 const std::vector<std::string> kStableWindows = {
@@ -106,6 +113,7 @@ private:
     [[nodiscard]] std::string fresh(const char* prefix) { return prefix + std::to_string(++serial_); }
     [[nodiscard]] std::vector<LiveWindow*> livingControls(bool clickableOnly);
     void killControlsOn(const std::string& page);
+    void rememberDeadHandle(const std::string& window);
 
     const SoakPlan& plan_;
     Random random_;
@@ -120,6 +128,7 @@ private:
     std::string currentPage_ = "Page1";
     std::vector<std::string> dialogs_;
     std::vector<std::string> deadHandles_;  // variables holding handles of destroyed windows
+    int deadSerial_ = 0;
 };
 
 void Writer::action(const std::string& call, bool reportsOutcome) {
@@ -256,12 +265,19 @@ std::vector<LiveWindow*> Writer::livingControls(bool clickableOnly) {
     return living;
 }
 
+// Keeps the handle of a window about to be destroyed, for actions that get a dead handle.
+// The variables are reused in a ring, so that a long soak adds no host variables.
+void Writer::rememberDeadHandle(const std::string& window) {
+    const std::string variable = "[Dead" + std::to_string(deadSerial_++ % kDeadHandleVariables + 1) + "]";
+    line("GetHandle \"" + window + "\" \"" + variable + "\"");
+    if (std::find(deadHandles_.begin(), deadHandles_.end(), variable) == deadHandles_.end())
+        deadHandles_.push_back(variable);
+}
+
 void Writer::killControlsOn(const std::string& page) {
     for (const LiveWindow& control : controls_)
         if (control.page == page && random_.percent(30)) {
-            const std::string dead = "[Dead" + std::to_string(++serial_) + "]";
-            line("GetHandle \"" + control.name + "\" \"" + dead + "\"");
-            deadHandles_.push_back(dead);
+            rememberDeadHandle(control.name);
         }
     std::erase_if(controls_, [&page](const LiveWindow& control) { return control.page == page; });
 }
@@ -308,9 +324,7 @@ void Writer::destroyControl() {
     const size_t which = random_.index(controls_.size());
     const LiveWindow control = controls_[which];
     if (random_.percent(70)) {
-        const std::string dead = "[Dead" + std::to_string(++serial_) + "]";
-        line("GetHandle \"" + control.name + "\" \"" + dead + "\"");
-        deadHandles_.push_back(dead);
+        rememberDeadHandle(control.name);
     }
     line("Destroy \"" + control.name + "\"");
     controls_.erase(controls_.begin() + static_cast<std::ptrdiff_t>(which));
@@ -320,7 +334,8 @@ void Writer::pageEvent() {
     const int roll = random_.between(0, 2);
     if (roll == 0 && static_cast<int>(pages_.size()) < kMaxExtraPages) {
         pages_.push_back(fresh("P"));
-        line("NewPage \"" + pages_.back() + "\"");
+        // Half the pages get their windows only when they are shown, after host message 6.
+        line("NewPage \"" + pages_.back() + "\"" + (random_.percent(50) ? " later" : ""));
         return;
     }
     if (roll == 1 || pages_.empty()) {
@@ -333,9 +348,7 @@ void Writer::pageEvent() {
     const std::string page = random_.pick(pages_);
     if (page == currentPage_) return;
     if (random_.percent(50)) {
-        const std::string dead = "[Dead" + std::to_string(++serial_) + "]";
-        line("GetHandle \"" + page + "\" \"" + dead + "\"");
-        deadHandles_.push_back(dead);
+        rememberDeadHandle(page);
     }
     killControlsOn(page);
     line("ClosePage \"" + page + "\"");
@@ -345,9 +358,7 @@ void Writer::pageEvent() {
 void Writer::dialogEvent() {
     if (!dialogs_.empty() && (static_cast<int>(dialogs_.size()) >= kMaxDialogs || random_.percent(50))) {
         const std::string dialog = random_.pick(dialogs_);
-        const std::string dead = "[Dead" + std::to_string(++serial_) + "]";
-        line("GetHandle \"" + dialog + ".Check\" \"" + dead + "\"");
-        deadHandles_.push_back(dead);
+        rememberDeadHandle(dialog + ".Check");
         line("CloseDialog \"" + dialog + "\"");
         std::erase(dialogs_, dialog);
         return;
@@ -477,16 +488,19 @@ void Writer::warmUp() {
     for (const char* object : {"WarmCheck", "WarmRadio", "WarmTrack"})
         line(std::string("Destroy \"") + object + "\"");
     line("Pump 300");
-    // The stock look is painted once more, as at the end.
+    // The stock look is painted once more, as at the end; the heaps are counted in that
+    // state, as they are at the end.
     action("Hueloom_Reset");
     line("HostMessage 2");
     line("Pump 300");
+    line("HeapUse \"[HeapBlocksAtStart]\" \"[HeapBytesAtStart]\"");
     action("Hueloom_SetMode 'Dark'");
     line("Pump 300");
     line("GdiFree \"[GdiAtStart]\"");
     line("GdiFree \"[GdiBesideBitmapsAtStart]\" \"BITMAP\"");
     line("GdiTypes \"[GdiTypesAtStart]\"");
     line("Print \"soak: free GDI handles after warming up: [GdiAtStart] ([GdiTypesAtStart])\"");
+    line("Print \"soak: heap after warming up: [HeapBlocksAtStart] blocks, [HeapBytesAtStart] bytes\"");
 }
 
 void Writer::cleanUp() {
@@ -523,6 +537,11 @@ void Writer::finalChecks() {
     // time a control draws it, in whatever state, and keeps them. Those may differ, nothing
     // else may.
     line("AssertEq \"[GdiBesideBitmapsAtEnd]\" \"[GdiBesideBitmapsAtStart]\"");
+    line("HeapUse \"[HeapBlocksAtEnd]\" \"[HeapBytesAtEnd]\"");
+    line("Print \"soak: heap after warming up [HeapBlocksAtStart] blocks, [HeapBytesAtStart] bytes; after the "
+         "final Reset [HeapBlocksAtEnd] blocks, [HeapBytesAtEnd] bytes\"");
+    line("AssertAtMost \"[HeapBlocksAtEnd]\" \"[HeapBlocksAtStart]\" " + std::to_string(kHeapBlockSlack));
+    line("AssertAtMost \"[HeapBytesAtEnd]\" \"[HeapBytesAtStart]\" " + std::to_string(kHeapByteSlack));
     line("Print \"soak: done\"");
     line("End");
 }

@@ -15,7 +15,7 @@ export BUILD_ROOT="${BUILD_ROOT:-$here/build}"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
-version="$(sed -n 's/.*kPluginVersion\[\] *= *L"\([^"]*\)".*/\1/p' src/plugin/skin_variables.h)"
+version="$(bash scripts/version.sh)" || { echo "check-release: FAILED: no version"; exit 1; }
 top="Hueloom-$version"
 
 # ---- the checks, on an unpacked release in $1; each problem is printed, the count returned

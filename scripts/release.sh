@@ -3,7 +3,8 @@
 # gallery, the author's documentation as Markdown (with its pictures) and as one
 # self-contained HTML page, the change log, an install note and SHA256SUMS.
 #
-# The version is the one the plug-in reports in [Skin.Version]; the change log must have an
+# The version is the one the plug-in reports in [Skin.Version], read from
+# src/common/version.h; the change log must have an
 # entry for it, whose date stamps every file in the zip (so the same sources give the same
 # zip). BUILD_ROOT chooses the build folder (default: build); HUELOOM_RELEASE_OUT the
 # output folder (default: out/release). Prints the zip's path last.
@@ -15,9 +16,7 @@ out="${HUELOOM_RELEASE_OUT:-$here/out/release}"
 
 fail() { echo "release: $*" >&2; exit 1; }
 
-version="$(sed -n 's/.*kPluginVersion\[\] *= *L"\([^"]*\)".*/\1/p' src/plugin/skin_variables.h)"
-[[ "$version" =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] ||
-  fail "cannot read the version from src/plugin/skin_variables.h (got '$version')"
+version="$(bash scripts/version.sh)" || fail "no version"
 release_date="$(sed -n "s/^## ${version//./\\.} (\([0-9-]*\))\$/\1/p" CHANGELOG.md | head -n 1)"
 [ -n "$release_date" ] || fail "CHANGELOG.md has no entry '## $version (YYYY-MM-DD)'"
 first_entry="$(sed -n 's/^## \([0-9][^ ]*\) .*/\1/p' CHANGELOG.md | head -n 1)"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs the stand-in host with the plug-in under Wine and Xvfb:
-#   scripts/run-e2e.sh [--arch 64|32] [--reader copy|address|cdecl] [--shots DIR] SCRIPT...
-# Screenshots (BMP) go to DIR, by default <build>/win64/e2e-shots (or win32).
+#   scripts/run-e2e.sh [--arch 64|32] [--reader copy|address|cdecl] [--shots DIR]
+#                      [--plugin FILE] SCRIPT...
+# Screenshots (BMP) go to DIR, by default <build>/win64/e2e-shots (or win32). The plug-in
+# is <build>/win64/Hueloom.dll (or win32) unless --plugin names another file.
 # The scripts run in order in one host process. Exits with the host's exit code
 # (0 passed, 1 assertion failed, 2 script or usage error, 3 plug-in not loadable,
 # 4 crashed).
@@ -12,13 +14,15 @@ build_root="${BUILD_ROOT:-$here/build}"
 arch=64
 reader=copy
 shots=""
+plugin=""
 scripts=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --arch) arch="${2:?--arch needs 64 or 32}"; shift 2 ;;
     --reader) reader="${2:?--reader needs copy, address or cdecl}"; shift 2 ;;
     --shots) shots="${2:?--shots needs a folder}"; shift 2 ;;
-    -h|--help) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --plugin) plugin="${2:?--plugin needs a file}"; shift 2 ;;
+    -h|--help) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     -*) echo "run-e2e: unknown option $1" >&2; exit 2 ;;
     *) scripts+=("$1"); shift ;;
   esac
@@ -28,7 +32,7 @@ case "$arch" in 64|32) ;; *) echo "run-e2e: --arch takes 64 or 32" >&2; exit 2 ;
 
 build="$build_root/win$arch"
 host="$build/host/standin_host.exe"
-plugin="$build/Hueloom.dll"
+[ -n "$plugin" ] || plugin="$build/Hueloom.dll"
 for f in "$host" "$plugin"; do
   [ -f "$f" ] || { echo "run-e2e: $f is missing; build with scripts/build.sh first" >&2; exit 2; }
 done

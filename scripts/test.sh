@@ -44,14 +44,26 @@ step "engine tests (in-process, 64-bit Wine)" \
 step "stand-in host tests (64-bit Wine)" \
   xvfb-run -a -s "-screen 0 1280x1024x24" "$WINE64" "$BUILD_ROOT/win64/host/standin_host_tests.exe"
 
+# The authoring tool installs plug-ins as NAME.nbp: one run loads a copy under that name.
+run_as_nbp() {
+  local folder status
+  folder="$(mktemp -d)"
+  cp "$BUILD_ROOT/win64/Hueloom.dll" "$folder/Hueloom.nbp"
+  bash scripts/run-e2e.sh --arch 64 --plugin "$folder/Hueloom.nbp" tests/e2e/load_as_nbp.hls
+  status=$?
+  rm -rf "$folder"
+  return "$status"
+}
+
 # All scripts run in one host process; those that free the plug-in run after the others.
 e2e_scripts=()
 unloading_scripts=()
 for f in tests/e2e/*.hls; do
-  case "$f" in *smoke32*) continue ;; esac
+  case "$f" in *smoke32*|*load_as_nbp*) continue ;; esac
   if grep -qi '^[[:space:]]*FreePlugin' "$f"; then unloading_scripts+=("$f"); else e2e_scripts+=("$f"); fi
 done
 step "end-to-end scripts (stand-in host, 64-bit)" bash scripts/run-e2e.sh --arch 64 "${e2e_scripts[@]}" "${unloading_scripts[@]}"
+step "the plug-in loaded as Hueloom.nbp, as the authoring tool installs it (64-bit)" run_as_nbp
 step "soak, 2,000 actions, seed 20261208 (64-bit)" bash scripts/run-soak.sh --seed 20261208 --actions 2000
 step "Wine reporting Windows 10" bash scripts/run-win10.sh
 

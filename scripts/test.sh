@@ -43,6 +43,7 @@ step "engine tests (in-process, 64-bit Wine)" \
 
 step "stand-in host tests (64-bit Wine)" \
   xvfb-run -a -s "-screen 0 1280x1024x24" "$WINE64" "$BUILD_ROOT/win64/host/standin_host_tests.exe"
+step "skin_check.exe: prints as the Linux build, and its window (64-bit Wine)" bash scripts/check-skin-check-exe.sh
 
 # The authoring tool installs plug-ins as NAME.nbp: one run loads a copy under that name.
 run_as_nbp() {

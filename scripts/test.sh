@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs every test: native unit tests, the export table of the 32-bit product, the
-# in-process engine tests under Wine, the end-to-end scripts through the stand-in host
-# (64-bit), a seeded soak, a run under Wine reporting Windows 10, and the whole end-to-end
-# suite with a shorter soak against the real 32-bit Hueloom.dll.
+# Runs every test: native unit tests, the export table of the 32-bit product, the release
+# zip and its binaries, the icon, the in-process engine tests under Wine, skin_check.exe
+# and its window, the end-to-end scripts through the stand-in host (64-bit), one run of
+# the plug-in loaded as Hueloom.nbp, a seeded soak, a run under Wine reporting Windows 10,
+# and the whole end-to-end suite with a shorter soak against the real 32-bit Hueloom.dll.
 #
 # HUELOOM_SKIP_32BIT=1 switches the 32-bit run off (for machines that cannot run
 # 32-bit programs at all); without it such a machine fails the run with the reason.
@@ -34,7 +35,18 @@ step "unit tests (native)" "$BUILD_ROOT/native/tests/unit/unit_tests"
 step "soak generator (native)" "$BUILD_ROOT/native/tools/soak/soak_gen_tests"
 step "export table of the 32-bit Hueloom.dll" "$BUILD_ROOT/native/export_table_check" "$BUILD_ROOT/win32/Hueloom.dll"
 step "skin gallery passes the skin checker" bash scripts/check-skins.sh
-step "release zip: files, checksums, self-contained HTML, 32-bit DLL" bash scripts/check-release.sh
+step "release zip: files, checksums, self-contained HTML, Hueloom.nbp and skin_check.exe" bash scripts/check-release.sh
+# The checked-in icon must be the one the script draws, so that a change to either shows.
+same_icon() {
+  command -v python3 >/dev/null 2>&1 || { echo "python3 is missing: the icon is not redrawn"; return 0; }
+  local drawn status
+  drawn="$(mktemp)"
+  python3 scripts/make-icon.py "$drawn" && cmp "$drawn" resources/hueloom.ico
+  status=$?
+  rm -f "$drawn"
+  return "$status"
+}
+step "resources/hueloom.ico is what scripts/make-icon.py draws" same_icon
 if [ -x scripts/run-fuzz.sh ]; then
   step "fuzz targets (bounded runs)" bash scripts/run-fuzz.sh --short
 fi

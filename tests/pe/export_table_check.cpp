@@ -8,22 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "check_count.h"
 #include "pe_file.h"
 
 using hueloom::pe::PeFile;
 
 namespace {
 
-int g_failures = 0;
-int g_checks = 0;
-
-void check(bool ok, const std::string& what) {
-    ++g_checks;
-    if (!ok) {
-        ++g_failures;
-        std::printf("FAILED: %s\n", what.c_str());
-    }
-}
+hueloom::pe::CheckCount check;
 
 std::string lower(std::string text) {
     for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
@@ -80,6 +72,5 @@ int main(int argc, char** argv) {
                               dll.rfind("api-ms-win-crt-", 0) == 0;
         check(isSystem, "imports only system DLLs (found " + dll + ")");
     }
-    std::printf("export_table_check: %d passed, %d failed\n", g_checks - g_failures, g_failures);
-    return g_failures == 0 ? 0 : 1;
+    return check.finish("export_table_check");
 }

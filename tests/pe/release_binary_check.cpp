@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "check_count.h"
 #include "pe_file.h"
 #include "version_info.h"
 
@@ -15,16 +16,7 @@ using namespace hueloom::pe;
 
 namespace {
 
-int g_failures = 0;
-int g_checks = 0;
-
-void check(bool ok, const std::string& what) {
-    ++g_checks;
-    if (!ok) {
-        ++g_failures;
-        std::printf("FAILED: %s\n", what.c_str());
-    }
-}
+CheckCount check;
 
 std::string orNone(const std::optional<std::string>& text) { return text ? *text : "none"; }
 
@@ -108,6 +100,5 @@ int main(int argc, char** argv) {
         checkVersion(file, version, {{"FileVersion", version}, {"OriginalFilename", "skin_check.exe"}});
     }
     checkIcon(file);
-    std::printf("release_binary_check: %s: %d passed, %d failed\n", argv[2], g_checks - g_failures, g_failures);
-    return g_failures == 0 ? 0 : 1;
+    return check.finish(std::string("release_binary_check: ") + argv[2]);
 }

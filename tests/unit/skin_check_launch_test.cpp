@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -13,29 +12,16 @@
 #include "skin_check/launch_plan.h"
 #include "skin_check/saved_reports.h"
 #include "skin_check/skin_discovery.h"
+#include "skin_check/tests/scratch_folder.h"
 #include "skin_check/window_report.h"
 #include "theme/ini_reader.h"
 
 using namespace hueloom;
 using namespace hueloom::skincheck;
 namespace fs = std::filesystem;
+using testing::ScratchFolder;
 
 namespace {
-
-// A scratch folder of its own, removed with everything in it.
-struct ScratchFolder {
-    fs::path path = fs::temp_directory_path() / ("hueloom-launch-" + std::to_string(std::random_device{}()));
-    ScratchFolder() { fs::create_directories(path); }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    fs::path write(const fs::path& name, std::string_view bytes) const {
-        fs::create_directories((path / name).parent_path());
-        std::ofstream(path / name, std::ios::binary) << bytes;
-        return path / name;
-    }
-};
 
 std::vector<CommandArgument> argumentsOf(const std::vector<std::string>& texts) {
     std::vector<CommandArgument> arguments;

@@ -8,34 +8,22 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "skin_check/command_line.h"
 #include "skin_check/launch_plan.h"
 #include "skin_check/report_window.h"
+#include "skin_check/tests/scratch_folder.h"
 #include "skin_check/window_report.h"
 #include "theme/ini_reader.h"
 
 using namespace hueloom;
 using namespace hueloom::skincheck;
 namespace fs = std::filesystem;
+using testing::ScratchFolder;
 
 namespace {
-
-struct ScratchFolder {
-    fs::path path = fs::temp_directory_path() / ("hueloom-window-" + std::to_string(std::random_device{}()));
-    ScratchFolder() { fs::create_directories(path); }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    fs::path write(const char* name, std::string_view bytes) const {
-        std::ofstream(path / name, std::ios::binary) << bytes;
-        return path / name;
-    }
-};
 
 // Closes the window at the end of a test, whatever failed.
 struct OpenWindow {

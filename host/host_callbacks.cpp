@@ -258,6 +258,7 @@ std::string startPlugin(HostSession& state) {
     std::string problem = state.plugin.load(state.options.pluginPath);
     if (!problem.empty()) return problem;
     state.record = PluginRecord{};
+    state.module = readModuleFacts(state.plugin.module());
     introducePlugin(state.publication.hostWindow());
     return {};
 }

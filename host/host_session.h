@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "module_facts.h"
 #include "options.h"
 #include "plugin_library.h"
 #include "plugin_record.h"
@@ -56,6 +57,7 @@ struct HostSession {
     Options options;
     PluginLibrary plugin;
     PluginRecord record;
+    ModuleFacts module;
     VariableStore variables;
     Publication publication;
     Outcome outcome;

@@ -51,6 +51,7 @@ std::string folderOf(const std::wstring& path) {
 void exposeHostVariables(HostSession& state, const std::wstring& path) {
     state.variables.clear();
     exposeRecord(state.record, state.variables);
+    exposeModuleFacts(state.module, state.variables);
     state.variables.set("[Host.Arch]", sizeof(void*) == 4 ? "32" : "64");
     state.variables.set("[Host.Reader]", readerName(state.options.reader));
     state.variables.set("[Host.Window]",

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Makes the release: out/release/Hueloom-VERSION.zip with the 32-bit Hueloom.dll, the skin
-# gallery, the author's documentation as Markdown (with its pictures) and as one
-# self-contained HTML page, the change log, an install note and SHA256SUMS.
+# Makes the release: out/release/Hueloom-VERSION.zip with the plug-in as the authoring tool
+# installs it (Hueloom.nbp: the 32-bit Hueloom.dll renamed, without debug information), the
+# skin checker for authors (skin_check.exe, 32-bit, likewise stripped), the skin gallery,
+# the author's documentation as Markdown (with its pictures) and as one self-contained HTML
+# page, the change log, an install note and SHA256SUMS.
 #
-# The version is the one the plug-in reports in [Skin.Version]; the change log must have an
-# entry for it, whose date stamps every file in the zip (so the same sources give the same
-# zip). BUILD_ROOT chooses the build folder (default: build); HUELOOM_RELEASE_OUT the
-# output folder (default: out/release). Prints the zip's path last.
+# The version is the one the plug-in reports in [Skin.Version], read from
+# src/common/version.h; the change log must have an entry for it, whose date stamps every
+# file in the zip and the two binaries' headers (so the same sources give the same zip).
+# The stripped binaries stay in <build>/win32/release beside their unstripped twins in
+# <build>/win32, which keep the debug information for crash analysis.
+# BUILD_ROOT chooses the build folder (default: build); HUELOOM_RELEASE_OUT the output
+# folder (default: out/release). Prints the zip's path last.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
@@ -15,9 +20,7 @@ out="${HUELOOM_RELEASE_OUT:-$here/out/release}"
 
 fail() { echo "release: $*" >&2; exit 1; }
 
-version="$(sed -n 's/.*kPluginVersion\[\] *= *L"\([^"]*\)".*/\1/p' src/plugin/skin_variables.h)"
-[[ "$version" =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] ||
-  fail "cannot read the version from src/plugin/skin_variables.h (got '$version')"
+version="$(bash scripts/version.sh)" || fail "no version"
 release_date="$(sed -n "s/^## ${version//./\\.} (\([0-9-]*\))\$/\1/p" CHANGELOG.md | head -n 1)"
 [ -n "$release_date" ] || fail "CHANGELOG.md has no entry '## $version (YYYY-MM-DD)'"
 first_entry="$(sed -n 's/^## \([0-9][^ ]*\) .*/\1/p' CHANGELOG.md | head -n 1)"
@@ -27,15 +30,31 @@ first_entry="$(sed -n 's/^## \([0-9][^ ]*\) .*/\1/p' CHANGELOG.md | head -n 1)"
 command -v pandoc >/dev/null 2>&1 || fail "pandoc is missing; run scripts/setup.sh"
 command -v zip >/dev/null 2>&1 || fail "zip is missing; run scripts/setup.sh"
 
-# The product DLL, brought up to date (only the DLL is built when the build folder exists).
+# The product DLL and the skin checker, brought up to date (only these two are built when
+# the build folder exists).
 dll="$BUILD_ROOT/win32/Hueloom.dll"
+checker="$BUILD_ROOT/win32/tools/skin_check/skin_check.exe"
 if [ -f "$BUILD_ROOT/win32/CMakeCache.txt" ]; then
-  cmake --build "$BUILD_ROOT/win32" --target Hueloom -j "$(nproc 2>/dev/null || echo 2)" >/dev/null ||
-    fail "building $dll failed"
+  cmake --build "$BUILD_ROOT/win32" --target Hueloom skin_check -j "$(nproc 2>/dev/null || echo 2)" >/dev/null ||
+    fail "building $dll and $checker failed"
 else
-  HUELOOM_TARGETS=win32 bash scripts/build.sh || fail "building $dll failed"
+  HUELOOM_TARGETS=win32 bash scripts/build.sh || fail "building $dll and $checker failed"
 fi
 [ -f "$dll" ] || fail "$dll was not built"
+[ -f "$checker" ] || fail "$checker was not built"
+
+# Stripped copies for the zip. The linker and strip stamp the PE header with the time;
+# SOURCE_DATE_EPOCH makes strip write the release date instead.
+stripped="$BUILD_ROOT/win32/release"
+mkdir -p "$stripped"
+release_epoch="$(date -u -d "${release_date}T00:00:00Z" +%s)"
+SOURCE_DATE_EPOCH="$release_epoch" i686-w64-mingw32-strip -o "$stripped/Hueloom.nbp" "$dll" ||
+  fail "cannot strip $dll"
+SOURCE_DATE_EPOCH="$release_epoch" i686-w64-mingw32-strip -o "$stripped/skin_check.exe" "$checker" ||
+  fail "cannot strip $checker"
+size_of() { stat -c %s "$1"; }
+echo "release: Hueloom.nbp $(size_of "$stripped/Hueloom.nbp") bytes (Hueloom.dll with debug information: $(size_of "$dll") bytes)"
+echo "release: skin_check.exe $(size_of "$stripped/skin_check.exe") bytes (with debug information: $(size_of "$checker") bytes)"
 
 # The pages of the documentation in reading order; every Markdown file in docs/ must be
 # listed, so that a new page cannot be left out of the HTML by mistake.
@@ -51,7 +70,7 @@ top="Hueloom-$version"
 stage="$work/stage/$top"
 mkdir -p "$stage/skins" "$stage/docs/images"
 
-cp "$dll" "$stage/Hueloom.dll"
+cp "$stripped/Hueloom.nbp" "$stripped/skin_check.exe" "$stage/"
 cp skins/*.ini "$stage/skins/"
 cp CHANGELOG.md "$stage/"
 for page in "${pages[@]}"; do cp "docs/$page.md" "$stage/docs/"; done
@@ -119,17 +138,24 @@ skin_count="$(find skins -maxdepth 1 -name '*.ini' | wc -l)"
     "Hueloom $version - colour themes for VisualNEO Win applications" \
     "" \
     "Installing" \
-    "1. Copy Hueloom.dll (a 32-bit plug-in) into the Plugins folder of VisualNEO Win," \
+    "1. Copy Hueloom.nbp (a 32-bit plug-in) into the Plugins folder of VisualNEO Win," \
     "   or any folder you like." \
-    "2. In VisualNEO Win open Setup > Plug-Ins, choose Add and pick Hueloom.dll." \
-    "3. The sixteen Hueloom_ actions now appear in the action list of the script editor." \
+    "2. In VisualNEO Win open Setup > Plug-Ins, choose Add and pick Hueloom.nbp." \
+    "3. The sixteen Hueloom_ actions now appear in the action list of the script editor," \
+    "   with the Hueloom icon beside them." \
     "" \
     "Ship the skins your application uses beside it, for example in a Skins folder, and" \
     "apply one with:  Hueloom_Apply \"[PubDir]Skins\\midnight.ini\" \"\"" \
     "" \
+    "Checking a skin" \
+    "Drop one or more skin files (.ini) on skin_check.exe, or copy skin_check.exe into the" \
+    "folder of your skins (or the one that holds their Skins folder) and double-click it." \
+    "The report opens in a window; \"Save report\" writes NAME.report.txt beside each skin." \
+    "" \
     "What is in this folder"
   printf '  %-22s %s\r\n' \
-    "Hueloom.dll" "the plug-in" \
+    "Hueloom.nbp" "the plug-in" \
+    "skin_check.exe" "the skin checker" \
     "skins\\" "$skin_count skins to start from" \
     "Hueloom-$version.html" "the whole documentation in one page (open it in a browser)" \
     "docs\\" "the same documentation as Markdown pages; start with docs\\README.md" \

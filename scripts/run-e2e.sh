@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the stand-in host with the plug-in under Wine and Xvfb:
 #   scripts/run-e2e.sh [--arch 64|32] [--reader sdk|copy|address|cdecl[,...]] [--shots DIR]
-#                      [--plugin DLL] SCRIPT...
-# Screenshots (BMP) go to DIR, by default <build>/win64/e2e-shots (or win32).
+#                      [--plugin FILE] SCRIPT...
+# Screenshots (BMP) go to DIR, by default <build>/win64/e2e-shots (or win32). The plug-in
+# is <build>/win64/Hueloom.dll (or win32) unless --plugin names another file.
 # The scripts run in order in one host process; with several readers, the whole list runs
 # once per reader (the default, sdk, is the host maker's SDK's). Exits with the host's exit code
 # (0 passed, 1 assertion failed, 2 script or usage error, 3 plug-in not loadable,
@@ -21,7 +22,7 @@ while [ $# -gt 0 ]; do
     --arch) arch="${2:?--arch needs 64 or 32}"; shift 2 ;;
     --reader) reader="${2:?--reader needs sdk, copy, address or cdecl}"; shift 2 ;;
     --shots) shots="${2:?--shots needs a folder}"; shift 2 ;;
-    --plugin) plugin="${2:?--plugin needs a DLL}"; shift 2 ;;
+    --plugin) plugin="${2:?--plugin needs a file}"; shift 2 ;;
     -h|--help) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     -*) echo "run-e2e: unknown option $1" >&2; exit 2 ;;
     *) scripts+=("$1"); shift ;;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Runs every test: native unit tests, the export table of the 32-bit product, the
-# in-process engine tests under Wine, the end-to-end scripts through the stand-in host
-# (64-bit), a seeded soak, a run under Wine reporting Windows 10, and the whole end-to-end
-# suite with a shorter soak against the real 32-bit Hueloom.dll, with the host reading
-# variables as the host maker's SDK does and then in each other style.
+# Runs every test: native unit tests, the export table of the 32-bit product, the release
+# zip and its binaries, the icon, the in-process engine tests under Wine, skin_check.exe
+# and its window, the end-to-end scripts through the stand-in host (64-bit), one run of
+# the plug-in loaded as Hueloom.nbp, a seeded soak, a run under Wine reporting Windows 10,
+# and the whole end-to-end suite with a shorter soak against the real 32-bit Hueloom.dll,
+# with the host reading variables as the host maker's SDK does and then in each other style.
 #
 # HUELOOM_SKIP_32BIT=1 switches the 32-bit run off (for machines that cannot run
 # 32-bit programs at all); without it such a machine fails the run with the reason.
@@ -35,7 +36,18 @@ step "unit tests (native)" "$BUILD_ROOT/native/tests/unit/unit_tests"
 step "soak generator (native)" "$BUILD_ROOT/native/tools/soak/soak_gen_tests"
 step "export table of the 32-bit Hueloom.dll" "$BUILD_ROOT/native/export_table_check" "$BUILD_ROOT/win32/Hueloom.dll"
 step "skin gallery passes the skin checker" bash scripts/check-skins.sh
-step "release zip: files, checksums, self-contained HTML, 32-bit DLL" bash scripts/check-release.sh
+step "release zip: files, checksums, self-contained HTML, Hueloom.nbp and skin_check.exe" bash scripts/check-release.sh
+# The checked-in icon must be the one the script draws, so that a change to either shows.
+same_icon() {
+  command -v python3 >/dev/null 2>&1 || { echo "python3 is missing: the icon is not redrawn"; return 0; }
+  local drawn status
+  drawn="$(mktemp)"
+  python3 scripts/make-icon.py "$drawn" && cmp "$drawn" resources/hueloom.ico
+  status=$?
+  rm -f "$drawn"
+  return "$status"
+}
+step "resources/hueloom.ico is what scripts/make-icon.py draws" same_icon
 if [ -x scripts/run-fuzz.sh ]; then
   step "fuzz targets (bounded runs)" bash scripts/run-fuzz.sh --short
 fi
@@ -44,15 +56,28 @@ step "engine tests (in-process, 64-bit Wine)" \
 
 step "stand-in host tests (64-bit Wine)" \
   xvfb-run -a -s "-screen 0 1280x1024x24" "$WINE64" "$BUILD_ROOT/win64/host/standin_host_tests.exe"
+step "skin_check.exe: prints as the Linux build, and its window (64-bit Wine)" bash scripts/check-skin-check-exe.sh
+
+# The authoring tool installs plug-ins as NAME.nbp: one run loads a copy under that name.
+run_as_nbp() {
+  local folder status
+  folder="$(mktemp -d)"
+  cp "$BUILD_ROOT/win64/Hueloom.dll" "$folder/Hueloom.nbp"
+  bash scripts/run-e2e.sh --arch 64 --plugin "$folder/Hueloom.nbp" tests/e2e/load_as_nbp.hls
+  status=$?
+  rm -rf "$folder"
+  return "$status"
+}
 
 # All scripts run in one host process; those that free the plug-in run after the others.
 e2e_scripts=()
 unloading_scripts=()
 for f in tests/e2e/*.hls; do
-  case "$f" in *smoke32*) continue ;; esac
+  case "$f" in *smoke32*|*load_as_nbp*) continue ;; esac
   if grep -qi '^[[:space:]]*FreePlugin' "$f"; then unloading_scripts+=("$f"); else e2e_scripts+=("$f"); fi
 done
 step "end-to-end scripts (stand-in host, 64-bit)" bash scripts/run-e2e.sh --arch 64 "${e2e_scripts[@]}" "${unloading_scripts[@]}"
+step "the plug-in loaded as Hueloom.nbp, as the authoring tool installs it (64-bit)" run_as_nbp
 step "soak, 2,000 actions, seed 20261208 (64-bit)" bash scripts/run-soak.sh --seed 20261208 --actions 2000
 step "Wine reporting Windows 10" bash scripts/run-win10.sh
 

@@ -1,6 +1,7 @@
 // Numbers, names, variables, the command line and the track-bar arithmetic.
 #include <doctest.h>
 
+#include "module_facts.h"
 #include "options.h"
 #include "plugin_record.h"
 #include "text_util.h"
@@ -138,4 +139,11 @@ TEST_CASE("registrations as scripts see them") {
     CHECK(variables.value("[Host.RegCount]") == "2");
     CHECK(variables.value("[Host.Reg2.Number]") == "9");
     CHECK(variables.value("[Host.Reg2.Types]") == "unreadable");
+}
+
+TEST_CASE("a fixed file version as the plug-in reports its version") {
+    CHECK(fixedVersionText(0x00010004, 0x00030000) == "1.4.3");
+    CHECK(fixedVersionText(0x000A0000, 0x00000000) == "10.0.0");
+    // Each half holds two 16-bit parts; the fourth shows only when it is not 0.
+    CHECK(fixedVersionText(0xFFFF0001, 0x00020007) == "65535.1.2.7");
 }

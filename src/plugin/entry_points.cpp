@@ -1,5 +1,6 @@
 #include "plugin/entry_points.h"
 
+#include "common/version.h"
 #include "editors/editors.h"
 #include "plugin/action_table.h"
 #include "plugin/dispatch.h"
@@ -13,7 +14,8 @@ namespace {
 
 constexpr wchar_t kTitle[] = L"Hueloom";
 constexpr wchar_t kPublisher[] = L"The Hueloom developers";
-constexpr wchar_t kHint[] = L"Color themes with a Dark/Light base for VisualNEO applications (v1.4.3)";
+constexpr wchar_t kHint[] =
+    L"Color themes with a Dark/Light base for VisualNEO applications (v" HUELOOM_VERSION_TEXT ")";
 constexpr wchar_t kDescription[] =
     L"Dark/Light mode, control colors, title bar colors and .ini skins for VisualNEO Win";
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/version.h"
 #include "fixtures.h"
 #include "platform/heap_block.h"
 #include "plugin/entry_points.h"
@@ -91,7 +92,7 @@ TEST_CASE("identity texts, including null out-pointers") {
     CHECK(process().hostWindow == host);
     CHECK(take(title) == "Hueloom");
     CHECK_FALSE(take(publisher).empty());
-    CHECK(take(hint) == "Color themes with a Dark/Light base for VisualNEO applications (v1.4.3)");
+    CHECK(take(hint) == "Color themes with a Dark/Light base for VisualNEO applications (v" HUELOOM_VERSION_TEXT ")");
 
     char* description = nullptr;
     CHECK(nbGetPluginInfo(nullptr, &description, nullptr) == 0);
@@ -161,7 +162,7 @@ TEST_CASE("GetInfo right after load writes the defaults") {
     CHECK(host.var("[Skin.TitleBar]").empty());
     CHECK(host.var("[Skin.TitleText]").empty());
     CHECK(host.var("[Skin.AutoRefresh]") == "0");
-    CHECK(host.var("[Skin.Version]") == "1.4.3");
+    CHECK(host.var("[Skin.Version]") == HUELOOM_VERSION_TEXT);
     CHECK(host.lastError() == "OK");
     // The eight theme variables come in a fixed order after the four of GetInfo.
     REQUIRE(host.sets.size() == 13);

@@ -5,50 +5,17 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "check_count.h"
+#include "pe_file.h"
+
+using hueloom::pe::PeFile;
+
 namespace {
 
-struct Image {
-    std::vector<unsigned char> bytes;
-    struct Section { uint32_t virtualAddress, virtualSize, rawOffset, rawSize; };
-    std::vector<Section> sections;
-
-    uint32_t u16(size_t offset) const { return offset + 2 <= bytes.size() ? bytes[offset] | bytes[offset + 1] << 8 : 0; }
-    uint32_t u32(size_t offset) const {
-        return offset + 4 <= bytes.size()
-                   ? bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 | uint32_t(bytes[offset + 3]) << 24
-                   : 0;
-    }
-    // File offset of a relative virtual address, or 0 when no section holds it.
-    size_t offsetOf(uint32_t rva) const {
-        for (const Section& s : sections)
-            if (rva >= s.virtualAddress && rva < s.virtualAddress + std::max(s.virtualSize, s.rawSize))
-                return rva - s.virtualAddress + s.rawOffset;
-        return 0;
-    }
-    std::string textAt(uint32_t rva) const {
-        size_t offset = offsetOf(rva);
-        std::string out;
-        while (offset && offset < bytes.size() && bytes[offset]) out += char(bytes[offset++]);
-        return out;
-    }
-};
-
-int g_failures = 0;
-int g_checks = 0;
-
-void check(bool ok, const std::string& what) {
-    ++g_checks;
-    if (!ok) {
-        ++g_failures;
-        std::printf("FAILED: %s\n", what.c_str());
-    }
-}
+hueloom::pe::CheckCount check;
 
 std::string lower(std::string text) {
     for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
@@ -62,27 +29,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: export_table_check Hueloom.dll\n");
         return 2;
     }
-    std::ifstream file(argv[1], std::ios::binary);
-    if (!file) {
+    PeFile image;
+    if (!image.load(argv[1])) {
         std::fprintf(stderr, "export_table_check: cannot read %s\n", argv[1]);
         return 2;
     }
-    Image image;
-    image.bytes.assign(std::istreambuf_iterator<char>(file), {});
 
-    const uint32_t pe = image.u32(0x3C);
-    check(image.u32(pe) == 0x00004550, "PE signature");
-    check(image.u16(pe + 4) == 0x14C, "machine is i386 (the 32-bit product)");
-    const uint32_t sectionCount = image.u16(pe + 6);
-    const uint32_t optionalSize = image.u16(pe + 20);
-    const size_t optional = pe + 24;
-    check(image.u16(optional) == 0x10B, "PE32 optional header");
-    for (uint32_t i = 0; i < sectionCount; ++i) {
-        const size_t s = optional + optionalSize + i * 40;
-        image.sections.push_back({image.u32(s + 12), image.u32(s + 8), image.u32(s + 20), image.u32(s + 16)});
-    }
-    const uint32_t exportRva = image.u32(optional + 96);
-    const uint32_t importRva = image.u32(optional + 104);
+    check(image.isPe(), "PE signature");
+    check(image.machine() == hueloom::pe::kMachineI386, "machine is i386 (the 32-bit product)");
+    check(image.optionalMagic() == 0x10B, "PE32 optional header");
+    const uint32_t exportRva = image.directoryRva(hueloom::pe::kExportDirectory);
+    const uint32_t importRva = image.directoryRva(hueloom::pe::kImportDirectory);
     const size_t exports = image.offsetOf(exportRva);
     check(exports != 0, "export directory present");
     if (exports) {
@@ -115,6 +72,5 @@ int main(int argc, char** argv) {
                               dll.rfind("api-ms-win-crt-", 0) == 0;
         check(isSystem, "imports only system DLLs (found " + dll + ")");
     }
-    std::printf("export_table_check: %d passed, %d failed\n", g_checks - g_failures, g_failures);
-    return g_failures == 0 ? 0 : 1;
+    return check.finish("export_table_check");
 }

@@ -15,6 +15,9 @@ constexpr char kUsage[] =
     "Checks Hueloom skin files: keys that Apply ignores or falls back on, the theme and\n"
     "variables each file gives, and the contrast of its colours.\n"
     "  --json   one JSON document (an array with one object per file) instead of the report\n"
+#ifdef _WIN32
+    "  --window the report in a window, as when skin files are dropped on skin_check.exe\n"
+#endif
     "Exit code: 0 clean, 1 warnings only, 2 errors, 3 usage error or a file that cannot be read.\n";
 
 SkinReport checkFile(const CommandArgument& file) {
@@ -31,45 +34,59 @@ SkinReport checkFile(const CommandArgument& file) {
 
 } // namespace
 
-int runSkinCheck(const std::vector<CommandArgument>& arguments, std::ostream& out, std::ostream& err) {
+CheckRun runCheck(const std::vector<CommandArgument>& arguments) {
+    CheckRun run;
     bool json = false;
     bool optionsEnded = false;
-    std::vector<const CommandArgument*> files;
     for (const CommandArgument& argument : arguments) {
         if (!optionsEnded && argument.text == L"--") {
             optionsEnded = true;
         } else if (!optionsEnded && (argument.text == L"--help" || argument.text == L"-h")) {
-            out << kUsage;
-            return kExitClean;
+            run.out = kUsage;
+            run.exitCode = kExitClean;
+            run.files.clear();
+            return run;
         } else if (!optionsEnded && argument.text == L"--json") {
             json = true;
         } else if (!optionsEnded && argument.text.size() > 1 && argument.text.front() == L'-') {
-            err << "skin_check: unknown option " << toUtf8(argument.text) << "\n" << kUsage;
-            return kExitUnreadable;
+            run.err = "skin_check: unknown option " + toUtf8(argument.text) + "\n" + kUsage;
+            run.files.clear();
+            return run;
         } else {
-            files.push_back(&argument);
+            run.files.push_back(argument);
         }
     }
-    if (files.empty()) {
-        err << "skin_check: no skin file given\n" << kUsage;
-        return kExitUnreadable;
+    if (run.files.empty()) {
+        run.err = std::string("skin_check: no skin file given\n") + kUsage;
+        return run;
     }
 
     try {
-        std::vector<SkinReport> reports;
-        for (const CommandArgument* file : files) reports.push_back(checkFile(*file));
+        for (const CommandArgument& file : run.files) run.reports.push_back(checkFile(file));
         if (json) {
-            out << jsonReport(reports);
+            run.out = jsonReport(run.reports);
         } else {
-            for (const SkinReport& report : reports) out << textReport(report) << "\n";
-            out << textSummary(reports);
+            for (const SkinReport& report : run.reports) run.out += textReport(report) + "\n";
+            run.out += textSummary(run.reports);
         }
-        out.flush();
-        return exitCodeFor(reports);
+        run.exitCode = exitCodeFor(run.reports);
     } catch (const std::bad_alloc&) {
-        err << "skin_check: out of memory\n";
-        return kExitUnreadable;
+        run = CheckRun{};
+        run.err = "skin_check: out of memory\n";
     }
+    return run;
+}
+
+int runSkinCheck(const std::vector<CommandArgument>& arguments, std::ostream& out, std::ostream& err) {
+    const CheckRun run = runCheck(arguments);
+    out << run.out;
+    err << run.err;
+    out.flush();
+    return run.exitCode;
+}
+
+std::string singleFileOutput(const SkinReport& report) {
+    return textReport(report) + "\n" + textSummary({report});
 }
 
 } // namespace hueloom::skincheck

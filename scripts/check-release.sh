@@ -15,7 +15,7 @@ export BUILD_ROOT="${BUILD_ROOT:-$here/build}"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
-version="$(sed -n 's/.*kPluginVersion\[\] *= *L"\([^"]*\)".*/\1/p' src/plugin/skin_variables.h)"
+version="$(sed -n 's/^#define HUELOOM_VERSION_\(MAJOR\|MINOR\|PATCH\) \([0-9]*\).*/\2/p' src/common/version.h | paste -sd.)"
 top="Hueloom-$version"
 
 # ---- the checks, on an unpacked release in $1; each problem is printed, the count returned

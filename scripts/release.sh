@@ -15,9 +15,9 @@ out="${HUELOOM_RELEASE_OUT:-$here/out/release}"
 
 fail() { echo "release: $*" >&2; exit 1; }
 
-version="$(sed -n 's/.*kPluginVersion\[\] *= *L"\([^"]*\)".*/\1/p' src/plugin/skin_variables.h)"
+version="$(sed -n 's/^#define HUELOOM_VERSION_\(MAJOR\|MINOR\|PATCH\) \([0-9]*\).*/\2/p' src/common/version.h | paste -sd.)"
 [[ "$version" =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] ||
-  fail "cannot read the version from src/plugin/skin_variables.h (got '$version')"
+  fail "cannot read the version from src/common/version.h (got '$version')"
 release_date="$(sed -n "s/^## ${version//./\\.} (\([0-9-]*\))\$/\1/p" CHANGELOG.md | head -n 1)"
 [ -n "$release_date" ] || fail "CHANGELOG.md has no entry '## $version (YYYY-MM-DD)'"
 first_entry="$(sed -n 's/^## \([0-9][^ ]*\) .*/\1/p' CHANGELOG.md | head -n 1)"

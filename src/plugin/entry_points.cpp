@@ -1,11 +1,11 @@
 #include "plugin/entry_points.h"
 
-#include "editors/editors.h"
-#include "plugin/action_table.h"
+#include "common/version.h"
+#include "engine/host_window.h"
+#include "platform/process_lifetime.h"
 #include "plugin/dispatch.h"
 #include "plugin/host_bridge.h"
 #include "plugin/lifecycle.h"
-#include "plugin/process_state.h"
 
 using namespace hueloom;
 
@@ -13,7 +13,8 @@ namespace {
 
 constexpr wchar_t kTitle[] = L"Hueloom";
 constexpr wchar_t kPublisher[] = L"The Hueloom developers";
-constexpr wchar_t kHint[] = L"Color themes with a Dark/Light base for VisualNEO applications (v1.4.3)";
+constexpr wchar_t kHint[] =
+    L"Color themes with a Dark/Light base for VisualNEO applications (v" HUELOOM_WIDE(HUELOOM_VERSION_TEXT) L")";
 constexpr wchar_t kDescription[] =
     L"Dark/Light mode, control colors, title bar colors and .ini skins for VisualNEO Win";
 
@@ -32,13 +33,13 @@ int32_t guarded(Body&& body) noexcept {
 extern "C" {
 
 int32_t WINAPI nbInitialize(HWND hostWindow) {
-    process().hostWindow = hostWindow;
+    setHostWindow(hostWindow);
     return 0;
 }
 
 int32_t WINAPI nbInitPlugIn(HWND hostWindow, char** title, char** publisher, char** hint) {
     return guarded([&] {
-        process().hostWindow = hostWindow;
+        setHostWindow(hostWindow);
         HostBridge::writeOut(title, kTitle);
         HostBridge::writeOut(publisher, kPublisher);
         HostBridge::writeOut(hint, kHint);
@@ -57,7 +58,7 @@ int32_t WINAPI nbGetPluginInfo(char** title, char** description, void*) {
 int32_t WINAPI nbRegisterPlugIn(void* registerAction, void* unusedValue, void* getVariable,
                                 void* setVariable) {
     return guarded([&] {
-        HostCallbacks& host = process().host;
+        HostCallbacks& host = hostCallbacks();
         host.registerAction = reinterpret_cast<RegisterActionCallback>(registerAction);
         host.unusedValue = unusedValue;
         host.getVariable = reinterpret_cast<GetVariableCallback>(getVariable);
@@ -68,17 +69,17 @@ int32_t WINAPI nbRegisterPlugIn(void* registerAction, void* unusedValue, void* g
 }
 
 int32_t WINAPI nbRegisterScriptProcessor(void* scriptProcessor) {
-    process().host.scriptProcessor = reinterpret_cast<ScriptProcessorCallback>(scriptProcessor);
+    hostCallbacks().scriptProcessor = reinterpret_cast<ScriptProcessorCallback>(scriptProcessor);
     return 0;
 }
 
 int32_t WINAPI nbExecAction(int32_t action, void* params) {
-    if (process().shuttingDown) return 0;
+    if (shuttingDown()) return 0;
     return guarded([&] { return executeAction(action, params); });
 }
 
 int32_t WINAPI nbEditAction(int32_t action, void* params) {
-    if (action < 1 || action > kActionCount || process().shuttingDown) return 0;
+    if (shuttingDown()) return 0;
     return guarded([&] { return editAction(action, params); });
 }
 

@@ -29,6 +29,11 @@ struct HostCallbacks {
     char* valueBuffer = nullptr;
 };
 
+// The callbacks as the host gave them; the only copy in the process.
+[[nodiscard]] HostCallbacks& hostCallbacks() noexcept;
+// Process attach: no callbacks (the exchange buffers are kept).
+void resetHostCallbacks() noexcept;
+
 inline constexpr size_t kNameBufferSize = 260;
 inline constexpr size_t kValueBufferSize = 4096;
 inline constexpr size_t kMaxVariableNameChars = 255;

@@ -2,9 +2,18 @@
 #include <doctest.h>
 
 #include "engine/classify.h"
+#include "platform/window_relations.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "plugin/process_state.h"
+#include "engine/auto_refresh.h"
+#include "engine/glyph_button.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
+#include "overlay/overlay_binding.h"
+#include "paint/theme_brushes.h"
+#include "platform/process_lifetime.h"
+#include "theme/theme_state.h"
+#include "support/test_seam.h"
 
 using namespace hueloom;
 using testing::EngineScene;
@@ -59,17 +68,18 @@ TEST_CASE("class names are read lower-cased; classification reads name and butto
 }
 
 TEST_CASE("the base class wins when RealGetWindowClassW knows it; otherwise the registered name") {
+    testing::TestSeam seam;
     EngineScene scene;
     HWND memo = scene.child(superclassedEdit());
     g_baseClassOf = memo;
-    process().system.realGetWindowClassW = baseClassOfSuperclass;
+    seam.system().realGetWindowClassW = baseClassOfSuperclass;
     CHECK(windowClassName(memo) == L"edit");
     CHECK(classifyWindow(memo) == ControlKind::Edit);
 
     // The function answering 0, or missing, falls back to GetClassNameW.
     HWND other = scene.child(superclassedEdit());
     CHECK(windowClassName(other) == L"themedmemobox");
-    process().system.realGetWindowClassW = nullptr;
+    seam.system().realGetWindowClassW = nullptr;
     CHECK(windowClassName(memo) == L"themedmemobox");
     CHECK(classifyWindow(memo) == ControlKind::None);
 

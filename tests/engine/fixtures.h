@@ -9,7 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "plugin/process_state.h"
+#include "engine/auto_refresh.h"
+#include "engine/glyph_button.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
+#include "overlay/overlay_binding.h"
+#include "paint/theme_brushes.h"
+#include "platform/process_lifetime.h"
+#include "theme/theme_state.h"
+#include "support/test_seam.h"
 
 namespace testing {
 
@@ -67,5 +75,8 @@ private:
 
 // Executes an action through the exported entry point with the given parameter texts.
 int executeAction(int number, const std::vector<std::string>& params);
+// Runs an action's handler straight from the action table with wide parameter texts that
+// no host could pass, answering through the fake host as the plug-in's dispatch does.
+int runActionWide(int number, const std::vector<std::wstring>& params);
 
 } // namespace testing

@@ -7,7 +7,15 @@
 
 #include "fixtures.h"
 #include "plugin/host_bridge.h"
-#include "plugin/process_state.h"
+#include "engine/auto_refresh.h"
+#include "engine/glyph_button.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
+#include "overlay/overlay_binding.h"
+#include "paint/theme_brushes.h"
+#include "platform/process_lifetime.h"
+#include "theme/theme_state.h"
+#include "support/test_seam.h"
 
 using namespace hueloom;
 using testing::FakeHost;
@@ -120,8 +128,9 @@ TEST_CASE("putParam replaces the slot without touching the old text") {
 }
 
 TEST_CASE("variables cross to the host only while a callback exists and before shutdown") {
+    testing::TestSeam seam;
     testing::resetPlugin();
-    process().host.setVariable = nullptr;
+    seam.host().setVariable = nullptr;
     HostBridge::setLastError(L"OK");  // no callback yet: nothing, no fault
     CHECK(FakeHost::current().sets.empty());
 
@@ -129,7 +138,7 @@ TEST_CASE("variables cross to the host only while a callback exists and before s
     HostBridge::setLastError(L"OK");
     CHECK(FakeHost::current().lastError() == "OK");
 
-    process().shuttingDown = true;
+    hueloom::setShuttingDown(true);
     HostBridge::setVariable(L"[Skin.Mode]", L"Dark");
     HostBridge::goSub(L"GoSub \"Never\"");
     CHECK(HostBridge::getVariable(L"[Anything]").empty());
@@ -139,6 +148,7 @@ TEST_CASE("variables cross to the host only while a callback exists and before s
 }
 
 TEST_CASE("getVariable: name limit and the three ways a reader may answer") {
+    testing::TestSeam seam;
     testing::resetPlugin();
     FakeHost& host = FakeHost::current();
 
@@ -148,13 +158,13 @@ TEST_CASE("getVariable: name limit and the three ways a reader may answer") {
         CHECK(HostBridge::getVariable(L"[Missing]").empty());
     }
     SUBCASE("buffer wins over a returned address") {
-        process().host.getVariable = readerFillingAndReturning;
+        seam.host().getVariable = readerFillingAndReturning;
         CHECK(HostBridge::getVariable(L"[X]") == L"from buffer");
     }
     SUBCASE("returned address of a no-access page") {
         PagePair pages;
         g_returnedAddress = pages.reserved();
-        process().host.getVariable = readerReturningAddress;
+        seam.host().getVariable = readerReturningAddress;
         CHECK(HostBridge::getVariable(L"[X]").empty());
         pages.protect(PAGE_NOACCESS);
         g_returnedAddress = pages.base;
@@ -163,11 +173,11 @@ TEST_CASE("getVariable: name limit and the three ways a reader may answer") {
     SUBCASE("returned address of a readable text") {
         static char value[] = "42";
         g_returnedAddress = value;
-        process().host.getVariable = readerReturningAddress;
+        seam.host().getVariable = readerReturningAddress;
         CHECK(HostBridge::getVariable(L"[X]") == L"42");
     }
     SUBCASE("a 300-character name reaches the host cut to 255") {
-        process().host.getVariable = readerRecordingName;
+        seam.host().getVariable = readerRecordingName;
         (void)HostBridge::getVariable(std::wstring(300, L'n'));
         CHECK(g_nameSeen == std::string(255, 'n'));
     }
@@ -219,11 +229,12 @@ uintptr_t stackPointer() {
 } // namespace
 
 TEST_CASE("32-bit: the stack stays right whichever way the reader cleans up") {
+    testing::TestSeam seam;
     testing::resetPlugin();
     const uintptr_t before = stackPointer();
-    process().host.getVariable = reinterpret_cast<GetVariableCallback>(readerLeavingArguments);
+    seam.host().getVariable = reinterpret_cast<GetVariableCallback>(readerLeavingArguments);
     for (int i = 0; i < 1000; ++i) REQUIRE(HostBridge::getVariable(L"[A]") == L"kept");
-    process().host.getVariable = readerRemovingArguments;
+    seam.host().getVariable = readerRemovingArguments;
     for (int i = 0; i < 1000; ++i) REQUIRE(HostBridge::getVariable(L"[A]") == L"removed");
     CHECK(stackPointer() == before);
     CHECK(g_cdeclCalls == 1000);

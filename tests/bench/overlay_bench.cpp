@@ -15,17 +15,15 @@
 #include "engine/auto_refresh.h"
 #include "platform/subclass.h"
 #include "overlay/bindings.h"
+#include "platform/system_functions.h"
 #include "platform/window_relations.h"
 #include "plugin/lifecycle.h"
 #include "engine/auto_refresh.h"
 #include "engine/glyph_button.h"
 #include "engine/host_window.h"
-#include "engine/registry.h"
 #include "overlay/overlay_binding.h"
 #include "paint/theme_brushes.h"
-#include "platform/process_lifetime.h"
 #include "theme/theme_state.h"
-#include "support/test_seam.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "support/test_seam.h"
+#include "theme/mode.h"
 #include "engine/control_kind.h"
-#include "theme/theme_state.h"
 
 namespace testing {
 

@@ -7,6 +7,7 @@
 #include "actions/action_table.h"
 #include "plugin/entry_points.h"
 #include "plugin/host_bridge.h"
+#include "support/test_seam.h"
 #include "plugin/lifecycle.h"
 
 namespace testing {

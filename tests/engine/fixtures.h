@@ -9,15 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/auto_refresh.h"
-#include "engine/glyph_button.h"
 #include "engine/host_window.h"
-#include "engine/registry.h"
-#include "overlay/overlay_binding.h"
-#include "paint/theme_brushes.h"
-#include "platform/process_lifetime.h"
-#include "theme/theme_state.h"
-#include "support/test_seam.h"
 
 namespace testing {
 

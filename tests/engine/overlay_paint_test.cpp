@@ -8,15 +8,8 @@
 #include "paint/paint_geometry.h"
 #include "overlay/overlay_window.h"
 #include "overlay_test_helpers.h"
-#include "engine/auto_refresh.h"
-#include "engine/glyph_button.h"
-#include "engine/host_window.h"
-#include "engine/registry.h"
 #include "overlay/overlay_binding.h"
-#include "paint/theme_brushes.h"
-#include "platform/process_lifetime.h"
 #include "theme/theme_state.h"
-#include "support/test_seam.h"
 
 using namespace testing;
 using hueloom::OverlayKind;

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "support/test_seam.h"
+#include "theme/mode.h"
 #include "fixtures.h"
 #include "overlay/overlay_binding.h"
-#include "theme/theme_state.h"
 
 namespace testing {
 

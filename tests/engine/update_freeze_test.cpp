@@ -5,14 +5,9 @@
 #include "engine_scene.h"
 #include "fixtures.h"
 #include "engine/auto_refresh.h"
-#include "engine/glyph_button.h"
 #include "engine/host_window.h"
 #include "engine/registry.h"
-#include "overlay/overlay_binding.h"
-#include "paint/theme_brushes.h"
 #include "platform/process_lifetime.h"
-#include "theme/theme_state.h"
-#include "support/test_seam.h"
 
 using namespace hueloom;
 using testing::EngineScene;

@@ -31,6 +31,30 @@ void stopAutoRefresh() {
     state.running = false;
 }
 
+void scheduleDeferredPass() {
+    AutoRefreshState& state = autoRefreshState();
+    if (state.deferredPassPending || !hostWindow() || shuttingDown()) return;
+    // A zero period is raised to the system's minimum: the timer fires as soon as the host's
+    // loop has nothing else queued, that is after the new page has been shown.
+    if (SetTimer(hostWindow(), kDeferredPassTimerId, 0, deferredPassTick)) {
+        state.deferredPassPending = true;
+        pinModule();
+    }
+}
+
+void cancelDeferredPass() {
+    AutoRefreshState& state = autoRefreshState();
+    if (!state.deferredPassPending) return;
+    KillTimer(hostWindow(), kDeferredPassTimerId);
+    state.deferredPassPending = false;
+}
+
+void CALLBACK deferredPassTick(HWND, UINT, UINT_PTR, DWORD) {
+    cancelDeferredPass();
+    if (shuttingDown() || currentTheme().mode == Mode::System) return;
+    refreshWindows(RefreshScope::NewWindowsOnly);
+}
+
 void CALLBACK autoRefreshTick(HWND, UINT, UINT_PTR, DWORD) {
     if (shuttingDown()) return;
 

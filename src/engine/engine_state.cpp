@@ -56,6 +56,10 @@ void clearEngineState() {
         KillTimer(g_engine.hostWindow, kAutoRefreshTimerId);
         g_engine.autoRefresh.running = false;
     }
+    if (g_engine.autoRefresh.deferredPassPending) {
+        KillTimer(g_engine.hostWindow, kDeferredPassTimerId);
+        g_engine.autoRefresh.deferredPassPending = false;
+    }
     ThemedWindowRegistry& windows = g_engine.windows;
     windows.themedControls.clear();
     windows.colorSubclassed.clear();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "actions/action_table.h"
+#include "platform/heap_block.h"
 #include "platform/process_lifetime.h"
 #include "plugin/host_bridge.h"
 
@@ -62,7 +63,13 @@ void registerActions() {
         for (int32_t i = 0; i < action.parameterCount && i < 32; ++i) types[static_cast<size_t>(i)] = 1;
         char* name = HostBridge::toHostText(action.name);
         char* hint = HostBridge::toHostText(action.hint);
-        registerAction(action.number, name, hint, types.data(), 0, action.parameterCount);
+        // The type list is a Delphi open array: the value before the count is its highest
+        // index.
+        const int32_t highestIndex = action.parameterCount > 0 ? action.parameterCount - 1 : 0;
+        registerAction(action.number, name, hint, types.data(), highestIndex, action.parameterCount);
+        // The host copies both texts.
+        (void)freeIfLiveHeapBlock(name);
+        (void)freeIfLiveHeapBlock(hint);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/ansi_text.h"
+#include "platform/heap_block.h"
 #include "platform/process_lifetime.h"
 
 namespace hueloom {
@@ -28,13 +29,12 @@ namespace hueloom::HostBridge {
 
 namespace {
 
-// What every call into the host looks at first.
+// The host's callbacks as every call into the host finds them.
 struct BridgeState {
     HostCallbacks& host;
-    bool shuttingDown;
 };
 
-BridgeState bridgeState() { return {hostCallbacks(), hueloom::shuttingDown()}; }
+BridgeState bridgeState() { return {hostCallbacks()}; }
 
 constexpr UINT kBlockFlags = GMEM_FIXED | GMEM_ZEROINIT;  // 0x40: fixed, zero-filled
 
@@ -97,6 +97,120 @@ bool ensureExchangeBuffers(HostCallbacks& host) {
     return host.nameBuffer && host.valueBuffer;
 }
 
+// The value buffer's first pointer-sized bytes are where a pointer-storing reader puts its
+// text's address; the guard bytes after them are overwritten by any copied value that long.
+constexpr size_t kSlotBytes = sizeof(void*);
+constexpr size_t kGuardBytes = 8;
+// Values are read up to this many bytes in every style, as the copying reader's buffer allows.
+constexpr size_t kMaxValueBytes = kValueBufferSize - 1;
+
+struct GuardBytes {
+    unsigned char bytes[kGuardBytes];
+};
+
+// Clears the pointer slot (a pointer-storing reader frees whatever non-null pointer it
+// finds there) and lays down guard bytes that differ from read to read, none of them zero.
+GuardBytes prepareValueBuffer(HostCallbacks& host) {
+    GuardBytes guard{};
+    uint32_t mix = (++host.readSerial) * 2654435761u ^ 0x5A17C3E9u;
+    for (unsigned char& byte : guard.bytes) {
+        mix = mix * 1103515245u + 12345u;
+        byte = static_cast<unsigned char>(mix >> 24);
+        if (byte == 0) byte = 0xA5;
+    }
+    std::memset(host.valueBuffer, 0, kSlotBytes);
+    std::memcpy(host.valueBuffer + kSlotBytes, guard.bytes, kGuardBytes);
+    host.valueBuffer[kSlotBytes + kGuardBytes] = '\0';
+    return guard;
+}
+
+// True when the slot's bytes read as a text shorter than a pointer: non-zero bytes, a zero,
+// and nothing but zeros after it, exactly what a copied short value leaves there.
+bool looksLikeShortText(const char* slot) {
+    size_t i = 0;
+    while (i < kSlotBytes && slot[i] != '\0') ++i;
+    for (; i < kSlotBytes; ++i)
+        if (slot[i] != '\0') return false;
+    return true;
+}
+
+std::wstring boundedText(const char* text) {
+    const size_t readable = readableBytesAt(text);
+    const size_t limit = readable < kMaxValueBytes ? readable : kMaxValueBytes;
+    const void* zero = std::memchr(text, 0, limit);
+    const size_t length = zero ? static_cast<size_t>(static_cast<const char*>(zero) - text) : limit;
+    std::string bytes(text, length);
+    return fromHostText(bytes.c_str());
+}
+
+// The text of a pointer-storing reader: read, then given back to the heap it came from.
+std::wstring takeStoredText(HostCallbacks& host, char* text) {
+    std::memset(host.valueBuffer, 0, kSlotBytes);  // no stale pointer stays behind
+    if (readableBytesAt(text) == 0) return {};
+    std::wstring value = boundedText(text);
+    (void)freeIfLiveHeapBlock(text);
+    return value;
+}
+
+std::wstring copiedText(HostCallbacks& host) {
+    // The buffer is ours: never read past its end even if the host forgot the terminator.
+    host.valueBuffer[kValueBufferSize - 1] = '\0';
+    return fromHostText(host.valueBuffer);
+}
+
+struct ReaderAnswer {
+    bool guardOverwritten = false;  // a copied value at least a pointer long
+    char* stored = nullptr;         // the buffer's first pointer-sized bytes
+    intptr_t result = 0;
+};
+
+ReaderAnswer callReader(HostCallbacks& host, std::wstring_view name) {
+    const std::string nameBytes = variableNameBytes(name);
+    std::memcpy(host.nameBuffer, nameBytes.data(), nameBytes.size());
+    host.nameBuffer[nameBytes.size()] = '\0';
+    const GuardBytes guard = prepareValueBuffer(host);
+    ReaderAnswer answer;
+    answer.result = callVariableReader(host.getVariable, host.nameBuffer, host.valueBuffer);
+    answer.guardOverwritten = std::memcmp(host.valueBuffer + kSlotBytes, guard.bytes, kGuardBytes) != 0;
+    std::memcpy(&answer.stored, host.valueBuffer, kSlotBytes);
+    return answer;
+}
+
+// Reads the one variable that is empty in every publication: a storing reader stores the
+// address of a heap block holding an empty text (or, in some hosts, the name itself); a
+// copying reader leaves the pointer bytes zero or copies a short text that is no such block.
+void settleReaderStyle(HostCallbacks& host) {
+    const ReaderAnswer answer = callReader(host, kReaderProbeVariable);
+    host.readerStyle = ReaderStyle::Copies;
+    if (answer.guardOverwritten || !answer.stored || !isLiveHeapBlock(answer.stored)) return;
+    const std::wstring text = boundedText(answer.stored);
+    if (!text.empty() && text != kReaderProbeVariable) return;
+    host.readerStyle = ReaderStyle::StoresPointers;
+    (void)takeStoredText(host, answer.stored);
+}
+
+// A copied value at least a pointer long overwrites the guard bytes, which a stored pointer
+// never does; a stored pointer with a zero byte before a non-zero one cannot be a copied
+// text. Those answers also correct the style. Anything else follows the settled style.
+std::wstring takeReadValue(HostCallbacks& host, const ReaderAnswer& answer) {
+    if (answer.guardOverwritten) {
+        host.readerStyle = ReaderStyle::Copies;
+        return copiedText(host);
+    }
+    if (!answer.stored) {
+        // Nothing in the buffer: an empty value, or the address of the host's own text. A
+        // storing reader's return value means nothing.
+        if (answer.result == 0 || host.readerStyle == ReaderStyle::StoresPointers) return {};
+        return fromHostText(reinterpret_cast<const char*>(answer.result));
+    }
+    if (!looksLikeShortText(host.valueBuffer)) {
+        host.readerStyle = ReaderStyle::StoresPointers;
+        return takeStoredText(host, answer.stored);
+    }
+    if (host.readerStyle == ReaderStyle::StoresPointers) return takeStoredText(host, answer.stored);
+    return copiedText(host);
+}
+
 } // namespace
 
 size_t readableBytesAt(const void* address) {
@@ -139,13 +253,22 @@ std::wstring getParam(void* params, int index) {
 
 void putParam(void* params, int index, std::wstring_view text) {
     if (!params || index < 0) return;
-    static_cast<char**>(params)[index] = toHostText(text);
+    char*& slot = static_cast<char**>(params)[index];
+    char* const fresh = toHostText(text);
+    (void)freeIfLiveHeapBlock(slot);
+    slot = fresh;
 }
 
 void setVariable(std::wstring_view name, std::wstring_view value) {
     const BridgeState state = bridgeState();
-    if (state.shuttingDown || !state.host.setVariable) return;
-    state.host.setVariable(toHostText(name), toHostText(value));
+    if (hueloom::shuttingDown() || !state.host.setVariable) return;
+    char* const nameBlock = toHostText(name);
+    char* const valueBlock = toHostText(value);
+    state.host.setVariable(nameBlock, valueBlock);
+    // The host has copied both. A host that freed them itself has made them dead blocks,
+    // which are left alone.
+    (void)freeIfLiveHeapBlock(nameBlock);
+    (void)freeIfLiveHeapBlock(valueBlock);
 }
 
 void setLastError(std::wstring_view text) { setVariable(L"[Skin.LastError]", text); }
@@ -170,28 +293,17 @@ std::string variableNameBytes(std::wstring_view name, UINT codePage) {
 
 std::wstring getVariable(std::wstring_view name) {
     const BridgeState state = bridgeState();
-    if (state.shuttingDown || !state.host.getVariable) return {};
+    if (hueloom::shuttingDown() || !state.host.getVariable) return {};
     if (!ensureExchangeBuffers(state.host)) return {};
-
-    const std::string nameBytes = variableNameBytes(name);
-    std::memcpy(state.host.nameBuffer, nameBytes.data(), nameBytes.size());
-    state.host.nameBuffer[nameBytes.size()] = '\0';
-    state.host.valueBuffer[0] = '\0';
-
-    const intptr_t result = callVariableReader(state.host.getVariable, state.host.nameBuffer,
-                                               state.host.valueBuffer);
-    if (state.host.valueBuffer[0] != '\0') {
-        // The buffer is ours: never read past its end even if the host forgot the terminator.
-        state.host.valueBuffer[kValueBufferSize - 1] = '\0';
-        return fromHostText(state.host.valueBuffer);
-    }
-    if (result == 0) return {};
-    return fromHostText(reinterpret_cast<const char*>(result));
+    if (state.host.readerStyle == ReaderStyle::Unknown) settleReaderStyle(state.host);
+    // The reader may have been called back into the plug-in's shutdown meanwhile.
+    if (hueloom::shuttingDown() || !state.host.getVariable) return {};
+    return takeReadValue(state.host, callReader(state.host, name));
 }
 
 void goSub(std::wstring_view line) {
     const BridgeState state = bridgeState();
-    if (state.shuttingDown || !state.host.scriptProcessor) return;
+    if (hueloom::shuttingDown() || !state.host.scriptProcessor) return;
     char* block = toHostText(line);
     if (!block) return;
     state.host.scriptProcessor(block);

@@ -17,6 +17,13 @@ using SetVariableCallback = void(WINAPI*)(char* name, char* value);
 using GetVariableCallback = intptr_t(WINAPI*)(char* nameBuffer, char* valueBuffer);
 using ScriptProcessorCallback = void(WINAPI*)(char* line);
 
+// How the host's variable reader answers: it copies the value into the plug-in's buffer
+// (or returns the address of its own text), or it stores the address of a GlobalAlloc text
+// in the buffer's first pointer-sized bytes for the plug-in to free. A copied value shorter
+// than a pointer can look like such an address, so the style is settled before the first
+// read and such reads follow it.
+enum class ReaderStyle { Unknown, Copies, StoresPointers };
+
 struct HostCallbacks {
     RegisterActionCallback registerAction = nullptr;
     void* unusedValue = nullptr;
@@ -27,6 +34,8 @@ struct HostCallbacks {
     // of the process.
     char* nameBuffer = nullptr;
     char* valueBuffer = nullptr;
+    ReaderStyle readerStyle = ReaderStyle::Unknown;  // forgotten when the host registers again
+    uint32_t readSerial = 0;        // varies the guard bytes of each read
 };
 
 // The callbacks as the host gave them; the only copy in the process.
@@ -47,10 +56,16 @@ namespace HostBridge {
 [[nodiscard]] std::wstring fromHostText(const char* text);
 void writeOut(char** outPointer, std::wstring_view text);
 [[nodiscard]] std::wstring getParam(void* params, int index);
+// Stores a new block in the slot, freeing the block it held (the host reads the array
+// afterwards and frees nothing of the old).
 void putParam(void* params, int index, std::wstring_view text);
+// The host copies name and value; both blocks are freed once the callback returns.
 void setVariable(std::wstring_view name, std::wstring_view value);
 void setLastError(std::wstring_view text);
 [[nodiscard]] std::wstring getVariable(std::wstring_view name);
+// A variable that no publication defines: reading it tells the reader's style, because a
+// copying reader leaves nothing in the buffer for it while a storing one stores a text.
+inline constexpr wchar_t kReaderProbeVariable[] = L"[Hueloom.ReaderStyleProbe]";
 void goSub(std::wstring_view line);
 
 // The ANSI bytes of a variable name for the 260-byte buffer: at most 255 characters and,

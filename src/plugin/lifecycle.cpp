@@ -32,7 +32,7 @@ void pluginStartup() {
 
 void pluginTeardown() {
     setShuttingDown(true);
-    clearEngineState();
+    clearEngineState();  // kills the timers
     deleteThemeBrushes();
     overlayState().bindings.clear();
     forgetSystemModules();
@@ -47,11 +47,17 @@ void handleHostMessage(int32_t code) {
     case HostMessage::PublicationCloses:
         endUpdate(UpdateEnd::AllLevels);
         stopAutoRefresh();
+        cancelDeferredPass();
         if (currentTheme().mode != Mode::System || !windowRegistry().colorSubclassed.empty()) restoreStockLook();
         forgetPreexistingWindows();
         break;
     case HostMessage::PageChanging:
-        if (currentTheme().mode != Mode::System) refreshWindows(RefreshScope::NewWindowsOnly);
+        // Sent before the next page is shown: theme what exists now, and what the page
+        // brings once the host has built and shown it.
+        if (currentTheme().mode != Mode::System) {
+            refreshWindows(RefreshScope::NewWindowsOnly);
+            scheduleDeferredPass();
+        }
         break;
     default:
         break;

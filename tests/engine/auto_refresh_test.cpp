@@ -4,17 +4,15 @@
 #include <string>
 
 #include "engine/auto_refresh.h"
-#include "engine/auto_refresh.h"
-#include "platform/subclass.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
 #include "engine/update_freeze.h"
 #include "engine_scene.h"
 #include "fixtures.h"
 #include "overlay/overlay_binding.h"
-#include "engine/auto_refresh.h"
-#include "engine/host_window.h"
-#include "engine/registry.h"
-#include "overlay/overlay_binding.h"
 #include "platform/process_lifetime.h"
+#include "platform/subclass.h"
+#include "plugin/entry_points.h"
 
 using namespace hueloom;
 using testing::EngineScene;
@@ -107,6 +105,35 @@ TEST_CASE("new windows are themed within a tick; in System mode ticks theme noth
     CHECK(testing::isRegistered(early));
     CHECK(testing::isRegistered(late));
     CHECK(hueloom::autoRefreshState().refreshTickCount > 0);
+}
+
+TEST_CASE("a page change themes the new page once the host has built it, even with AutoRefresh off") {
+    EngineScene scene;
+    scene.setMode(Mode::Dark);
+    stopAutoRefresh();
+    // The host announces the page before its windows exist.
+    nbMessage(6, 0);
+    CHECK(hueloom::autoRefreshState().deferredPassPending);
+    HWND onNewPage = scene.child(WC_EDITW);
+    CHECK_FALSE(testing::isRegistered(onNewPage));
+    testing::pumpMessages(200);
+    CHECK(testing::isRegistered(onNewPage));
+    CHECK_FALSE(hueloom::autoRefreshState().deferredPassPending);
+    CHECK_FALSE(hueloom::autoRefreshState().running);  // one pass, not the timer
+    CHECK_FALSE(KillTimer(scene.host(), kDeferredPassTimerId));  // it has killed itself
+
+    // Two announcements before the loop runs make one pass; closing cancels a pending one.
+    nbMessage(6, 0);
+    nbMessage(6, 0);
+    HWND late = scene.child(WC_EDITW);
+    nbMessage(2, 0);
+    CHECK_FALSE(hueloom::autoRefreshState().deferredPassPending);
+    testing::pumpMessages(200);
+    CHECK_FALSE(testing::isRegistered(late));
+
+    // In System mode a page change does nothing at all.
+    nbMessage(6, 0);
+    CHECK_FALSE(hueloom::autoRefreshState().deferredPassPending);
 }
 
 TEST_CASE("a freeze left open is ended by the timer about 2.5 s later") {

@@ -369,6 +369,7 @@ TEST_CASE("colour editors offer each colour and write the chosen ones as R,G,B")
         requireDriven(driver);
         CHECK(offered == std::vector<COLORREF>{RGB(255, 0, 0), RGB(0, 0, 255)});
         CHECK(params.text(0) == "9,8,7");
+        CHECK(params.oldTextFreed(0));
         CHECK_FALSE(params.written(1));
         CHECK_FALSE(params.written(2));
     }

@@ -1,5 +1,7 @@
 #include "editors_test_helpers.h"
 
+#include "platform/heap_block.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -100,9 +102,17 @@ HostParams::HostParams(std::initializer_list<const char*> texts) {
 
 HostParams::~HostParams() {
     for (size_t i = 0; i < given_.size(); ++i) {
-        if (written(i) && slots_[i]) GlobalFree(slots_[i]);
-        if (ownsGiven_[i]) GlobalFree(given_[i]);
+        // A slot the plug-in wrote holds its new text; the old one it has freed itself.
+        if (written(i)) {
+            if (slots_[i]) GlobalFree(slots_[i]);
+        } else if (ownsGiven_[i]) {
+            GlobalFree(given_[i]);
+        }
     }
+}
+
+bool HostParams::oldTextFreed(size_t index) const {
+    return written(index) && !hueloom::isLiveHeapBlock(given_[index]);
 }
 
 std::string HostParams::text(size_t index) const { return slots_[index] ? slots_[index] : "<null>"; }

@@ -24,6 +24,8 @@ public:
     [[nodiscard]] std::string text(size_t index) const;
     // True when the plug-in put a new block into the slot.
     [[nodiscard]] bool written(size_t index) const { return slots_[index] != given_[index]; }
+    // The plug-in frees the text it replaces, as the host expects.
+    [[nodiscard]] bool oldTextFreed(size_t index) const;
     // Points the slot at memory the test owns (e.g. a no-access page).
     void pointAt(size_t index, char* address);
 

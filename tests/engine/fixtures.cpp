@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "actions/action_table.h"
+#include "platform/heap_block.h"
 #include "plugin/entry_points.h"
 #include "plugin/host_bridge.h"
 #include "support/test_seam.h"
@@ -19,12 +20,26 @@ void WINAPI fakeSetVariable(char* name, char* value) {
     const std::string n = name ? name : "", v = value ? value : "";
     host.variables[n] = v;
     host.sets.emplace_back(n, v);
-    if (name) GlobalFree(name);
-    if (value) GlobalFree(value);
+}
+
+intptr_t storeValue(FakeHost& host, const std::string& value, char* valueBuffer) {
+    char*& slot = *reinterpret_cast<char**>(valueBuffer);
+    if (slot) {
+        ++host.slotsNotCleared;
+        if (hueloom::isLiveHeapBlock(slot)) GlobalFree(slot);
+    }
+    auto* text = static_cast<char*>(GlobalAlloc(GPTR, value.size() + 1));
+    if (text) std::memcpy(text, value.data(), value.size());
+    slot = text;
+    host.storedTexts.push_back(text);
+    // Declared as a procedure: whatever is left in the result register means nothing.
+    return reinterpret_cast<intptr_t>(valueBuffer);
 }
 
 intptr_t WINAPI fakeGetVariable(char* nameBuffer, char* valueBuffer) {
-    const std::string value = FakeHost::current().var(nameBuffer);
+    FakeHost& host = FakeHost::current();
+    const std::string value = host.var(nameBuffer);
+    if (host.reader == FakeReader::Stores) return storeValue(host, value, valueBuffer);
     const size_t length = value.size() < 4095 ? value.size() : 4095;
     std::memcpy(valueBuffer, value.data(), length);
     valueBuffer[length] = '\0';
@@ -78,6 +93,9 @@ std::string FakeHost::var(const std::string& name) const {
 }
 
 void FakeHost::clear() {
+    reader = FakeReader::Stores;
+    slotsNotCleared = 0;
+    storedTexts.clear();
     variables.clear();
     sets.clear();
     scriptLines.clear();

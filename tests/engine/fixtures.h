@@ -13,8 +13,18 @@
 
 namespace testing {
 
-// Records what the plug-in hands to the host and answers variable reads (copy style).
+// How the fake host's variable reader answers, as the host maker's plug-in SDK does
+// (`Stores`: the address of a fresh GlobalAlloc text in the first pointer-sized bytes of the
+// value buffer, after freeing whatever non-null pointer was there) or by copying the value
+// into the buffer.
+enum class FakeReader { Stores, Copies };
+
+// Records what the plug-in hands to the host and answers variable reads. Like the real host
+// it copies the texts of a variable write and frees nothing the plug-in passes in.
 struct FakeHost {
+    FakeReader reader = FakeReader::Stores;
+    int slotsNotCleared = 0;  // reads that found a pointer left in the value buffer
+    std::vector<void*> storedTexts;  // every text the storing reader handed over
     std::map<std::string, std::string> variables;          // name with brackets -> value
     std::vector<std::pair<std::string, std::string>> sets;  // every setVariable, in order
     std::vector<std::string> scriptLines;                   // every line given to the processor

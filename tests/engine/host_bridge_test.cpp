@@ -4,8 +4,11 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "fixtures.h"
+#include "platform/heap_block.h"
+#include "plugin/entry_points.h"
 #include "plugin/host_bridge.h"
 #include "platform/process_lifetime.h"
 #include "support/test_seam.h"
@@ -111,13 +114,57 @@ TEST_CASE("texts for the host are fresh ANSI blocks as the system code page give
     HostBridge::writeOut(nullptr, L"nowhere");  // a null out-pointer receives nothing, no fault
 }
 
-TEST_CASE("putParam replaces the slot without touching the old text") {
-    char old[] = "Dark";
-    char* slots[] = {old};
+TEST_CASE("putParam frees the host's old text and leaves anything else alone") {
+    // The host reads the array afterwards and frees nothing of the old texts.
+    auto* given = static_cast<char*>(GlobalAlloc(GPTR, 8));
+    std::strcpy(given, "Dark");
+    char notAHeapBlock[] = "Dark";
+    char* slots[] = {given, notAHeapBlock, nullptr};
     HostBridge::putParam(slots, 0, L"Light");
-    CHECK(std::string(old) == "Dark");
+    const bool givenStillLive = isLiveHeapBlock(given);
+    CHECK_FALSE(givenStillLive);
+    HostBridge::putParam(slots, 1, L"System");
+    CHECK(std::string(notAHeapBlock) == "Dark");
+    HostBridge::putParam(slots, 2, L"On");
+    // Writing a slot twice frees the plug-in's own first text.
+    char* first = slots[2];
+    HostBridge::putParam(slots, 2, L"Off");
+    const bool firstStillLive = isLiveHeapBlock(first);
+    CHECK_FALSE(firstStillLive);
     CHECK(hostText(slots[0]) == "Light");
+    CHECK(hostText(slots[1]) == "System");
+    CHECK(hostText(slots[2]) == "Off");
     HostBridge::putParam(nullptr, 0, L"ignored");
+    CHECK(HeapValidate(GetProcessHeap(), 0, nullptr));
+}
+
+namespace {
+std::vector<void*> g_setBlocks;
+bool g_setterFrees = false;
+void WINAPI recordingSetter(char* name, char* value) {
+    g_setBlocks.push_back(name);
+    g_setBlocks.push_back(value);
+    if (g_setterFrees) {
+        GlobalFree(name);
+        GlobalFree(value);
+    }
+}
+} // namespace
+
+TEST_CASE("a variable write frees both texts once the host has copied them") {
+    testing::TestSeam seam;
+    testing::resetPlugin();
+    seam.host().setVariable = recordingSetter;
+    g_setBlocks.clear();
+    for (int i = 0; i < 50; ++i) HostBridge::setVariable(L"[Skin.Mode]", L"Dark");
+    for (void* block : g_setBlocks) REQUIRE_FALSE(isLiveHeapBlock(block));
+
+    // A host that frees the texts itself is not answered with a second free.
+    g_setterFrees = true;
+    for (int i = 0; i < 50; ++i) HostBridge::setLastError(L"OK");
+    g_setterFrees = false;
+    CHECK(HeapValidate(GetProcessHeap(), 0, nullptr));
+    testing::resetPlugin();
 }
 
 TEST_CASE("variables cross to the host only while a callback exists and before shutdown") {
@@ -146,6 +193,7 @@ TEST_CASE("getVariable: name limit and the three ways a reader may answer") {
     FakeHost& host = FakeHost::current();
 
     SUBCASE("copy into the buffer") {
+        host.reader = testing::FakeReader::Copies;
         host.variables["[Choice]"] = "True";
         CHECK(HostBridge::getVariable(L"[Choice]") == L"True");
         CHECK(HostBridge::getVariable(L"[Missing]").empty());
@@ -174,6 +222,112 @@ TEST_CASE("getVariable: name limit and the three ways a reader may answer") {
         (void)HostBridge::getVariable(std::wstring(300, L'n'));
         CHECK(g_nameSeen == std::string(255, 'n'));
     }
+    testing::resetPlugin();
+}
+
+TEST_CASE("a reader that stores a pointer: every length, fresh values, no leak, no stale pointer") {
+    testing::resetPlugin();
+    FakeHost& host = FakeHost::current();
+    host.reader = testing::FakeReader::Stores;
+    for (const size_t length : {size_t{1}, size_t{3}, size_t{4}, size_t{7}, size_t{8}, size_t{4095}}) {
+        CAPTURE(length);
+        const std::string value(length, 'v');
+        host.variables["[Volume]"] = value;
+        const size_t handedOver = host.storedTexts.size();
+        CHECK(HostBridge::getVariable(L"[Volume]") == std::wstring(length, L'v'));
+        REQUIRE(host.storedTexts.size() > handedOver);
+        const bool stillLive = isLiveHeapBlock(host.storedTexts.back());
+        CHECK_FALSE(stillLive);
+    }
+    // Values that change between reads are read afresh each time.
+    for (const char* value : {"30", "31", "100", "", "-50"}) {
+        host.variables["[Volume]"] = value;
+        CHECK(HostBridge::getVariable(L"[Volume]") == std::wstring(value, value + std::strlen(value)));
+    }
+    // A value longer than the copying reader's buffer is cut where that one would be.
+    host.variables["[Long]"] = std::string(5000, 'x');
+    CHECK(HostBridge::getVariable(L"[Long]").size() == 4095);
+    CHECK(host.slotsNotCleared == 0);
+    for (void* text : host.storedTexts) CHECK_FALSE(isLiveHeapBlock(text));
+    testing::resetPlugin();
+}
+
+namespace {
+// A storing reader that stores nothing for an empty value and leaves a pointer-like
+// number in the result register, as a procedure does.
+char g_unrelatedText[] = "not the value";
+intptr_t WINAPI readerStoringNothingWhenEmpty(char* name, char* valueBuffer) {
+    const std::string value = FakeHost::current().var(name);
+    char*& slot = *reinterpret_cast<char**>(valueBuffer);
+    if (!value.empty()) {
+        slot = static_cast<char*>(GlobalAlloc(GPTR, value.size() + 1));
+        std::memcpy(slot, value.data(), value.size());
+    }
+    return reinterpret_cast<intptr_t>(g_unrelatedText);
+}
+
+// A live block whose address, read as bytes, is a text shorter than a pointer: non-zero
+// bytes up to the first zero and only zeros after it.
+void* blockThatLooksLikeText(std::vector<void*>& spares) {
+    for (int attempt = 0; attempt < 4096; ++attempt) {
+        void* block = GlobalAlloc(GPTR, 16 + static_cast<size_t>(attempt % 7) * 16);
+        char bytes[sizeof(void*)];
+        std::memcpy(bytes, &block, sizeof bytes);
+        size_t i = 0;
+        while (i < sizeof bytes && bytes[i] != 0) ++i;
+        bool shaped = i > 0;
+        for (size_t j = i; j < sizeof bytes; ++j) shaped = shaped && bytes[j] == 0;
+        if (shaped) return block;
+        spares.push_back(block);
+    }
+    return nullptr;
+}
+} // namespace
+
+TEST_CASE("a copied value is never taken for a pointer, however much it looks like one") {
+    testing::resetPlugin();
+    std::vector<void*> spares;
+    void* block = blockThatLooksLikeText(spares);
+    REQUIRE(block != nullptr);
+    char bytes[sizeof(void*) + 1] = {};
+    std::memcpy(bytes, &block, sizeof(void*));
+    // Up to the first zero byte: exactly the block's address.
+    FakeHost& host = FakeHost::current();
+    host.reader = testing::FakeReader::Copies;
+    host.variables["[Looks]"] = bytes;
+    const std::wstring expected = HostBridge::fromHostText(bytes);
+
+    // The very first read after registration, and many after it.
+    for (int i = 0; i < 20; ++i) REQUIRE(HostBridge::getVariable(L"[Looks]") == expected);
+    const bool blockStillLive = isLiveHeapBlock(block);
+    CHECK(blockStillLive);
+
+    // A long value whose first bytes are an address overwrites the guard bytes behind them.
+    const std::string longer = std::string(bytes) + "\x10\x20\x30\x40\x50\x60\x70\x7f tail";
+    host.variables["[Looks]"] = longer;
+    CHECK(HostBridge::getVariable(L"[Looks]") == HostBridge::fromHostText(longer.c_str()));
+    CHECK(isLiveHeapBlock(block));
+    GlobalFree(block);
+    for (void* spare : spares) GlobalFree(spare);
+    testing::resetPlugin();
+}
+
+TEST_CASE("a storing reader's result is ignored, and registering again settles the style anew") {
+    testing::TestSeam seam;
+    testing::resetPlugin();
+    FakeHost& host = FakeHost::current();
+    host.variables["[Size]"] = "Medium";
+    // The probe finds a stored empty text: a storing reader.
+    CHECK(HostBridge::getVariable(L"[Size]") == L"Medium");
+    seam.host().getVariable = readerStoringNothingWhenEmpty;
+    host.variables["[Size]"] = "";
+    CHECK(HostBridge::getVariable(L"[Size]").empty());  // not the text the result points at
+
+    // A new registration may bring a reader of the other kind.
+    nbRegisterPlugIn(nullptr, nullptr, reinterpret_cast<void*>(readerReturningAddress), nullptr);
+    static char value[] = "7";
+    g_returnedAddress = value;
+    CHECK(HostBridge::getVariable(L"[X]") == L"7");
     testing::resetPlugin();
 }
 
@@ -230,7 +384,7 @@ TEST_CASE("32-bit: the stack stays right whichever way the reader cleans up") {
     seam.host().getVariable = readerRemovingArguments;
     for (int i = 0; i < 1000; ++i) REQUIRE(HostBridge::getVariable(L"[A]") == L"removed");
     CHECK(stackPointer() == before);
-    CHECK(g_cdeclCalls == 1000);
+    CHECK(g_cdeclCalls == 1001);  // and the one read that settles the reader's style
     testing::resetPlugin();
 }
 #endif

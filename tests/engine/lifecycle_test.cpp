@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fixtures.h"
+#include "platform/heap_block.h"
 #include "plugin/entry_points.h"
 #include "plugin/lifecycle.h"
 #include "engine/host_window.h"
@@ -28,12 +29,14 @@ struct Registration {
     int32_t count;
 };
 std::vector<Registration> g_registrations;
+std::vector<void*> g_registeredBlocks;
 
 void WINAPI recordRegistration(int32_t number, char* name, char* hint, unsigned char* types,
                                int32_t fifth, int32_t count) {
     g_registrations.push_back({number, name, hint, std::vector<unsigned char>(types, types + 33), fifth, count});
-    GlobalFree(name);
-    GlobalFree(hint);
+    // Like the host, copy the texts and free nothing: the plug-in frees them.
+    g_registeredBlocks.push_back(name);
+    g_registeredBlocks.push_back(hint);
 }
 
 std::string take(char* block) {
@@ -57,13 +60,16 @@ TEST_CASE("registration: sixteen actions in table order with their parameter typ
                            "Hueloom_BindTrack",   "Hueloom_BindCheck",   "Hueloom_BindRadio",
                            "Hueloom_Unbind"};
     REQUIRE(g_registrations.size() == 16);
+    for (void* block : g_registeredBlocks) CHECK_FALSE(isLiveHeapBlock(block));
+    g_registeredBlocks.clear();
     for (int i = 0; i < 16; ++i) {
         const Registration& r = g_registrations[static_cast<size_t>(i)];
         CAPTURE(i);
         CHECK(r.number == i + 1);
         CHECK(r.name == names[i]);
         CHECK(r.count == counts[i]);
-        CHECK(r.fifth == 0);
+        // The type list is a Delphi open array: its highest index comes before the count.
+        CHECK(r.fifth == (counts[i] > 0 ? counts[i] - 1 : 0));
         CHECK_FALSE(r.hint.empty());
         for (int b = 0; b < 33; ++b) CHECK(r.types[static_cast<size_t>(b)] == (b < counts[i] ? 1 : 0));
     }

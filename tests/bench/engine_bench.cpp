@@ -11,17 +11,15 @@
 #include "bench.h"
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
-#include "engine/auto_refresh.h"
-#include "platform/subclass.h"
-#include "engine/theming_pass.h"
-#include "plugin/lifecycle.h"
-#include "engine/auto_refresh.h"
 #include "engine/host_window.h"
 #include "engine/registry.h"
-#include "paint/theme_brushes.h"
-#include "theme/theme_state.h"
-#include "support/test_seam.h"
 #include "engine/theme_removal.h"
+#include "engine/theming_pass.h"
+#include "paint/theme_brushes.h"
+#include "platform/subclass.h"
+#include "plugin/lifecycle.h"
+#include "support/test_seam.h"
+#include "theme/theme_state.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <doctest.h>
 
 #include "engine/classify.h"
-#include "platform/window_relations.h"
 #include "engine_scene.h"
 #include "fixtures.h"
+#include "platform/window_relations.h"
 #include "support/test_seam.h"
 
 using namespace hueloom;

@@ -3,14 +3,14 @@
 #include <doctest.h>
 
 #include "engine/color_subclass.h"
+#include "engine/registry.h"
 #include "engine/theming_pass.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "engine/registry.h"
 #include "paint/theme_brushes.h"
 #include "platform/process_lifetime.h"
-#include "theme/theme_state.h"
 #include "theme/color.h"
+#include "theme/theme_state.h"
 
 using namespace hueloom;
 using testing::DibCanvas;

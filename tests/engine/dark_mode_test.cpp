@@ -4,14 +4,14 @@
 
 #include <richedit.h>
 
+#include "engine/native_theming.h"
+#include "engine/registry.h"
 #include "engine/theming_pass.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "engine/native_theming.h"
 #include "platform/native_theme.h"
-#include "engine/registry.h"
-#include "theme/theme_state.h"
 #include "support/test_seam.h"
+#include "theme/theme_state.h"
 
 using namespace hueloom;
 using testing::EngineScene;

@@ -4,15 +4,13 @@
 
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
-#include "engine/auto_refresh.h"
-#include "platform/subclass.h"
-#include "fixtures.h"
-#include "engine/auto_refresh.h"
 #include "engine/host_window.h"
 #include "engine/registry.h"
+#include "fixtures.h"
 #include "paint/theme_brushes.h"
-#include "theme/theme_state.h"
+#include "platform/subclass.h"
 #include "support/test_seam.h"
+#include "theme/theme_state.h"
 
 namespace testing {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/control_kind.h"
 #include "support/test_seam.h"
 #include "theme/mode.h"
-#include "engine/control_kind.h"
 
 namespace testing {
 

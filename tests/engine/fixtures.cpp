@@ -8,8 +8,8 @@
 #include "platform/heap_block.h"
 #include "plugin/entry_points.h"
 #include "plugin/host_bridge.h"
-#include "support/test_seam.h"
 #include "plugin/lifecycle.h"
+#include "support/test_seam.h"
 
 namespace testing {
 

@@ -1,13 +1,12 @@
 #include <doctest.h>
 
 #include "engine/glyph_button.h"
-#include "paint/paint_geometry.h"
-#include "overlay_test_helpers.h"
-#include "engine/glyph_button.h"
 #include "engine/registry.h"
-#include "theme/theme_state.h"
+#include "overlay_test_helpers.h"
+#include "paint/paint_geometry.h"
 #include "support/test_seam.h"
 #include "theme/color.h"
+#include "theme/theme_state.h"
 
 using namespace testing;
 

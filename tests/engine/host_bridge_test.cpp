@@ -8,9 +8,9 @@
 
 #include "fixtures.h"
 #include "platform/heap_block.h"
+#include "platform/process_lifetime.h"
 #include "plugin/entry_points.h"
 #include "plugin/host_bridge.h"
-#include "platform/process_lifetime.h"
 #include "support/test_seam.h"
 
 using namespace hueloom;

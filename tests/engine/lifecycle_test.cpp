@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "fixtures.h"
-#include "platform/heap_block.h"
-#include "plugin/entry_points.h"
-#include "plugin/lifecycle.h"
 #include "engine/host_window.h"
 #include "engine/registry.h"
+#include "fixtures.h"
 #include "overlay/overlay_binding.h"
 #include "paint/theme_brushes.h"
+#include "platform/heap_block.h"
 #include "platform/process_lifetime.h"
+#include "plugin/entry_points.h"
+#include "plugin/lifecycle.h"
 #include "support/test_seam.h"
 
 using namespace hueloom;

@@ -4,15 +4,15 @@
 #include <limits>
 #include <vector>
 
-#include "overlay/bindings.h"
-#include "overlay/overlay_geometry.h"
-#include "paint/paint_geometry.h"
-#include "overlay_test_helpers.h"
-#include "plugin/lifecycle.h"
 #include "engine/auto_refresh.h"
+#include "overlay/bindings.h"
 #include "overlay/overlay_binding.h"
-#include "theme/theme_state.h"
+#include "overlay/overlay_geometry.h"
+#include "overlay_test_helpers.h"
+#include "paint/paint_geometry.h"
+#include "plugin/lifecycle.h"
 #include "support/test_seam.h"
+#include "theme/theme_state.h"
 
 using namespace testing;
 using hueloom::OverlayKind;

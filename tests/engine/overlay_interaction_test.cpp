@@ -1,8 +1,8 @@
 #include <doctest.h>
 
 #include "overlay/bindings.h"
-#include "overlay_test_helpers.h"
 #include "overlay/overlay_binding.h"
+#include "overlay_test_helpers.h"
 #include "platform/process_lifetime.h"
 #include "theme/theme_state.h"
 

@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "overlay/bindings.h"
+#include "overlay/overlay_binding.h"
 #include "overlay/overlay_geometry.h"
-#include "paint/paint_geometry.h"
 #include "overlay/overlay_window.h"
 #include "overlay_test_helpers.h"
-#include "overlay/overlay_binding.h"
+#include "paint/paint_geometry.h"
 #include "theme/theme_state.h"
 
 using namespace testing;

@@ -6,17 +6,15 @@
 #include <map>
 #include <utility>
 
-#include "engine/glyph_button.h"
-#include "engine/auto_refresh.h"
-#include "platform/subclass.h"
-#include "overlay/overlay_interaction.h"
 #include "engine/auto_refresh.h"
 #include "engine/glyph_button.h"
 #include "engine/host_window.h"
 #include "overlay/overlay_binding.h"
+#include "overlay/overlay_interaction.h"
 #include "paint/theme_brushes.h"
-#include "theme/theme_state.h"
+#include "platform/subclass.h"
 #include "support/test_seam.h"
+#include "theme/theme_state.h"
 
 namespace testing {
 

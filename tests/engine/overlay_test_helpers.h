@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "support/test_seam.h"
-#include "theme/mode.h"
 #include "fixtures.h"
 #include "overlay/overlay_binding.h"
+#include "support/test_seam.h"
+#include "theme/mode.h"
 
 namespace testing {
 

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "engine_scene.h"
-#include "fixtures.h"
 #include "engine/auto_refresh.h"
 #include "engine/registry.h"
+#include "engine_scene.h"
+#include "fixtures.h"
 #include "paint/theme_brushes.h"
-#include "theme/theme_state.h"
 #include "theme/ini_reader.h"
 #include "theme/skin_file.h"
+#include "theme/theme_state.h"
 #include "theme_test_support.h"
 
 using namespace hueloom;

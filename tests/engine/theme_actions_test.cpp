@@ -2,16 +2,16 @@
 // each action, the exact answers in [Skin.LastError] per Windows build, and Reset.
 #include <doctest.h>
 
+#include "engine/auto_refresh.h"
+#include "engine/registry.h"
+#include "engine/theme_removal.h"
 #include "engine/theming_pass.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "engine/auto_refresh.h"
-#include "engine/registry.h"
 #include "overlay/overlay_binding.h"
 #include "paint/theme_brushes.h"
-#include "theme/theme_state.h"
 #include "support/test_seam.h"
-#include "engine/theme_removal.h"
+#include "theme/theme_state.h"
 #include "theme_test_support.h"
 
 using namespace hueloom;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "fixtures.h"
-#include "theme/theme_state.h"
 #include "theme/color.h"
+#include "theme/theme_state.h"
 
 namespace testing {
 

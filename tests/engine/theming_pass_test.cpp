@@ -3,20 +3,19 @@
 
 #include "engine/color_subclass.h"
 #include "engine/glyph_button.h"
-#include "platform/subclass.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
+#include "engine/theme_removal.h"
 #include "engine/theming_pass.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "overlay/overlay_interaction.h"
-#include "plugin/lifecycle.h"
-#include "engine/glyph_button.h"
-#include "engine/host_window.h"
-#include "engine/registry.h"
-#include "overlay/overlay_binding.h"
-#include "support/test_seam.h"
-#include "engine/theme_removal.h"
 #include "overlay/bindings.h"
+#include "overlay/overlay_binding.h"
+#include "overlay/overlay_interaction.h"
 #include "platform/module_pin.h"
+#include "platform/subclass.h"
+#include "plugin/lifecycle.h"
+#include "support/test_seam.h"
 
 using namespace hueloom;
 using testing::EngineScene;

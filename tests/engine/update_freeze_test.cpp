@@ -1,12 +1,12 @@
 // The nested repaint freeze on real windows.
 #include <doctest.h>
 
-#include "engine/update_freeze.h"
-#include "engine_scene.h"
-#include "fixtures.h"
 #include "engine/auto_refresh.h"
 #include "engine/host_window.h"
 #include "engine/registry.h"
+#include "engine/update_freeze.h"
+#include "engine_scene.h"
+#include "fixtures.h"
 #include "platform/process_lifetime.h"
 
 using namespace hueloom;

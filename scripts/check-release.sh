@@ -19,6 +19,10 @@ export BUILD_ROOT="$(realpath -m "${BUILD_ROOT:-$here/build}")"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
+# The authors' pages: every Markdown file in docs/ but the developers' ones.
+author_pages=()
+for f in docs/*.md; do [ "$f" = docs/architecture.md ] || author_pages+=("$f"); done
+
 version="$(bash scripts/version.sh)" || { echo "check-release: FAILED: no version"; exit 1; }
 top="Hueloom-$version"
 
@@ -33,8 +37,8 @@ check_files() {
   {
     printf '%s\n' "$top/Hueloom.nbp" "$top/skin_check.exe" "$top/INSTALL.txt" "$top/CHANGELOG.md" \
       "$top/SHA256SUMS" "$top/$top.html"
-    for f in skins/*.ini docs/*.md; do echo "$top/$f"; done
-    grep -oh 'images/[A-Za-z0-9._-]*\.png' docs/*.md | sort -u | sed "s|^|$top/docs/|"
+    for f in skins/*.ini "${author_pages[@]}"; do echo "$top/$f"; done
+    grep -oh 'images/[A-Za-z0-9._-]*\.png' "${author_pages[@]}" | sort -u | sed "s|^|$top/docs/|"
   } | LC_ALL=C sort > "$expected"
   (cd "$root" && find . -mindepth 1 ! -type d | sed 's|^\./||' | LC_ALL=C sort) > "$actual"
   local missing unexpected
@@ -42,7 +46,7 @@ check_files() {
   unexpected="$(LC_ALL=C comm -13 "$expected" "$actual")"
   [ -z "$missing" ] || problem "files missing from the zip: $(oneline "$missing")"
   [ -z "$unexpected" ] || problem "unexpected files in the zip: $(oneline "$unexpected")"
-  for f in skins/*.ini docs/*.md docs/images/*.png CHANGELOG.md; do
+  for f in skins/*.ini "${author_pages[@]}" docs/images/*.png CHANGELOG.md; do
     [ -f "$root/$top/$f" ] || continue
     cmp -s "$f" "$root/$top/$f" || problem "$top/$f differs from $f in the repository"
   done
@@ -82,12 +86,12 @@ check_html() {
   done
   [ -z "$missing_targets" ] || problem "in-page links without a target:$missing_targets"
   local page
-  for page in docs/*.md; do
+  for page in "${author_pages[@]}"; do
     page="$(basename "$page" .md)"
     grep -q "id=\"page-$page\"" "$html" || problem "the HTML page lacks the page $page"
   done
   local images embedded
-  images="$(grep -o '](images/[^)]*)' docs/*.md | wc -l)"
+  images="$(grep -o '](images/[^)]*)' "${author_pages[@]}" | wc -l)"
   embedded="$(grep -o '<img [^>]*src="data:image/png;base64,' "$html" | wc -l)"
   [ "$images" -eq "$embedded" ] ||
     problem "the pages show $images pictures, the HTML page embeds $embedded"

@@ -57,10 +57,13 @@ echo "release: Hueloom.nbp $(size_of "$stripped/Hueloom.nbp") bytes (Hueloom.dll
 echo "release: skin_check.exe $(size_of "$stripped/skin_check.exe") bytes (with debug information: $(size_of "$checker") bytes)"
 
 # The pages of the documentation in reading order; every Markdown file in docs/ must be
-# listed, so that a new page cannot be left out of the HTML by mistake.
+# listed, so that a new page cannot be left out of the HTML by mistake. The developers'
+# pages stay out of the release.
 pages=(README getting-started actions variables skin-files host-objects windows-versions skin-checker)
+developer_pages=(architecture)
 for f in docs/*.md; do
   name="$(basename "$f" .md)"
+  printf '%s\n' "${developer_pages[@]}" | grep -qx "$name" && continue
   printf '%s\n' "${pages[@]}" | grep -qx "$name" || fail "docs/$name.md is not in the page list of scripts/release.sh"
 done
 

@@ -32,6 +32,7 @@ step() {
   fi
 }
 
+step "include layering (no upward include)" python3 scripts/check-layers.py --self-test
 step "unit tests (native)" "$BUILD_ROOT/native/tests/unit/unit_tests"
 step "soak generator (native)" "$BUILD_ROOT/native/tools/soak/soak_gen_tests"
 step "export table of the 32-bit Hueloom.dll" "$BUILD_ROOT/native/export_table_check" "$BUILD_ROOT/win32/Hueloom.dll"

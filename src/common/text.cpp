@@ -2,13 +2,14 @@
 
 namespace hueloom {
 
-std::wstring trimSpaces(std::wstring_view text) {
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && text[begin] == L' ') ++begin;
-    while (end > begin && text[end - 1] == L' ') --end;
-    return std::wstring(text.substr(begin, end - begin));
+std::wstring_view trimmed(std::wstring_view text, std::wstring_view blanks) noexcept {
+    const size_t begin = text.find_first_not_of(blanks);
+    if (begin == std::wstring_view::npos) return {};
+    const size_t end = text.find_last_not_of(blanks);
+    return text.substr(begin, end - begin + 1);
 }
+
+std::wstring trimSpaces(std::wstring_view text) { return std::wstring(trimmed(text)); }
 
 wchar_t lowerChar(wchar_t c) {
     const unsigned u = static_cast<unsigned>(c);

@@ -7,8 +7,13 @@
 
 namespace hueloom {
 
-// Removes leading and trailing U+0020 only: authors' tabs are significant.
-std::wstring trimSpaces(std::wstring_view text);
+// The one trimming rule: `text` without the leading and trailing characters listed in
+// `blanks`. Script parameters are trimmed of U+0020 only, because authors' tabs are
+// significant; skin files also drop tabs (kSpacesAndTabs).
+inline constexpr std::wstring_view kSpacesAndTabs = L" \t";
+[[nodiscard]] std::wstring_view trimmed(std::wstring_view text, std::wstring_view blanks = L" ") noexcept;
+// trimmed(), as an owned text.
+[[nodiscard]] std::wstring trimSpaces(std::wstring_view text);
 
 // Simple case folding, independent of the user's locale: ASCII, Latin-1, Latin
 // Extended-A, Greek and Cyrillic capitals become small letters.

@@ -29,4 +29,10 @@ static_assert(spells(HUELOOM_VERSION_TEXT, HUELOOM_VERSION_MAJOR, HUELOOM_VERSIO
               "HUELOOM_VERSION_TEXT does not match the version numbers");
 
 } // namespace hueloom::version_detail
+
+namespace hueloom {
+
+inline constexpr wchar_t kPluginVersion[] = L"" HUELOOM_VERSION_TEXT;
+
+} // namespace hueloom
 #endif

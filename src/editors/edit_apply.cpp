@@ -3,7 +3,6 @@
 #include "editors/editor_dialogs.h"
 #include "editors/editors.h"
 #include "editors/system_dialogs.h"
-#include "plugin/host_bridge.h"
 
 namespace hueloom {
 
@@ -29,25 +28,23 @@ constexpr DialogLayout kApplyDialog{L"Hueloom - Apply Skin", 440, 170, kApplyCon
 
 } // namespace
 
-int32_t editApplySkin(void* params) {
+EditOutcome editApplySkin(EditorParams current) {
     EditorDialog dialog(kApplyDialog);
-    if (!dialog.created()) return 0;
-    dialog.setText(kSkinFileField, HostBridge::getParam(params, 0));
-    dialog.setText(kSubroutineField, HostBridge::getParam(params, 1));
+    if (!dialog.created()) return {};
+    dialog.setText(kSkinFileField, current.size() > 0 ? current[0] : std::wstring());
+    dialog.setText(kSubroutineField, current.size() > 1 ? current[1] : std::wstring());
     dialog.show(kSkinFileField);
 
     for (;;) {
         const int command = dialog.waitForCommand();
         if (command == IDOK) break;
-        if (command == IDCANCEL) return 0;
+        if (command == IDCANCEL) return {};
         if (command == kBrowseButton) {
             if (auto path = browseForSkinFile(dialog.window())) dialog.setText(kSkinFileField, *path);
         }
     }
     // Exactly as typed: the action itself reports a missing file.
-    HostBridge::putParam(params, 0, dialog.text(kSkinFileField));
-    HostBridge::putParam(params, 1, dialog.text(kSubroutineField));
-    return 1;
+    return {true, {dialog.text(kSkinFileField), dialog.text(kSubroutineField)}};
 }
 
 } // namespace hueloom

@@ -1,22 +1,16 @@
 // The AutoRefresh editor: a yes/no/cancel question; the current value plays no part.
 #include "editors/editors.h"
 #include "editors/system_dialogs.h"
-#include "plugin/host_bridge.h"
 
 namespace hueloom {
 
-int32_t editAutoRefresh(void* params) {
+EditOutcome editAutoRefresh(EditorParams) {
     switch (askAutoRefresh()) {
-    case AutoRefreshAnswer::On:
-        HostBridge::putParam(params, 0, L"On");
-        return 1;
-    case AutoRefreshAnswer::Off:
-        HostBridge::putParam(params, 0, L"Off");
-        return 1;
-    case AutoRefreshAnswer::Cancelled:
-        break;
+    case AutoRefreshAnswer::On: return {true, {L"On"}};
+    case AutoRefreshAnswer::Off: return {true, {L"Off"}};
+    case AutoRefreshAnswer::Cancelled: break;
     }
-    return 0;
+    return {};
 }
 
 } // namespace hueloom

@@ -3,7 +3,6 @@
 #include "editors/editor_controls.h"
 #include "editors/editor_dialogs.h"
 #include "editors/editors.h"
-#include "plugin/host_bridge.h"
 
 namespace hueloom {
 
@@ -25,27 +24,27 @@ constexpr ControlLayout kModeControls[] = {
 
 constexpr DialogLayout kModeDialog{L"Hueloom - Mode", 300, 170, kModeControls};
 
-int buttonFor(EditorMode mode) {
+int buttonFor(Mode mode) {
     switch (mode) {
-    case EditorMode::Light: return kLightButton;
-    case EditorMode::System: return kSystemButton;
-    case EditorMode::Dark: break;
+    case Mode::Light: return kLightButton;
+    case Mode::System: return kSystemButton;
+    case Mode::Dark: break;
     }
     return kDarkButton;
 }
 
-EditorMode chosenMode(const EditorDialog& dialog) {
-    if (dialog.isChecked(kLightButton)) return EditorMode::Light;
-    if (dialog.isChecked(kSystemButton)) return EditorMode::System;
-    return EditorMode::Dark;
+Mode chosenMode(const EditorDialog& dialog) {
+    if (dialog.isChecked(kLightButton)) return Mode::Light;
+    if (dialog.isChecked(kSystemButton)) return Mode::System;
+    return Mode::Dark;
 }
 
 } // namespace
 
-int32_t editMode(void* params) {
+EditOutcome editMode(EditorParams current) {
     EditorDialog dialog(kModeDialog);
-    if (!dialog.created()) return 0;
-    const int preselected = buttonFor(preselectedMode(HostBridge::getParam(params, 0)));
+    if (!dialog.created()) return {};
+    const int preselected = buttonFor(preselectedMode(current.empty() ? std::wstring() : current[0]));
     dialog.check(preselected);
     dialog.show(preselected);
 
@@ -53,10 +52,8 @@ int32_t editMode(void* params) {
     do {
         command = dialog.waitForCommand();
     } while (command != IDOK && command != IDCANCEL);
-    if (command == IDCANCEL) return 0;
-
-    HostBridge::putParam(params, 0, modeWord(chosenMode(dialog)));
-    return 1;
+    if (command == IDCANCEL) return {};
+    return {true, {std::wstring(modeName(chosenMode(dialog)))}};
 }
 
 } // namespace hueloom

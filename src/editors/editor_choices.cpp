@@ -4,20 +4,9 @@
 
 namespace hueloom {
 
-EditorMode preselectedMode(std::wstring_view parameter) {
-    const std::wstring word = normalizedWord(parameter);
-    if (word == L"light") return EditorMode::Light;
-    if (word == L"system") return EditorMode::System;
-    return EditorMode::Dark;
-}
-
-const wchar_t* modeWord(EditorMode mode) noexcept {
-    switch (mode) {
-    case EditorMode::Light: return L"Light";
-    case EditorMode::System: return L"System";
-    case EditorMode::Dark: break;
-    }
-    return L"Dark";
+Mode preselectedMode(std::wstring_view parameter) {
+    if (trimmed(parameter).empty()) return Mode::Dark;
+    return readModeWord(parameter, ModeWords::Script).value_or(Mode::Dark);
 }
 
 Color startingColor(std::wstring_view parameter, int position) noexcept {

@@ -4,16 +4,13 @@
 #include <string_view>
 
 #include "theme/color.h"
+#include "theme/mode.h"
 
 namespace hueloom {
 
-enum class EditorMode { Dark, Light, System };
-
-// "light" and "system" (any case, surrounding spaces) pick those modes; every other
-// word, the empty text included, picks Dark.
-[[nodiscard]] EditorMode preselectedMode(std::wstring_view parameter);
-// The word written back for a chosen mode: "Dark", "Light" or "System".
-[[nodiscard]] const wchar_t* modeWord(EditorMode mode) noexcept;
+// The mode SetMode would take from the parameter; a word it refuses, and the empty text
+// (which SetMode reads as System), preselect Dark. The editor writes back modeName().
+[[nodiscard]] Mode preselectedMode(std::wstring_view parameter);
 
 // The colour the picker starts from for colour number `position` (from 1): the parameter's
 // colour when it parses, otherwise light grey for the second colour (a text colour) and

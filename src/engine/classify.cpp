@@ -1,21 +1,20 @@
 #include "engine/classify.h"
 
 #include "engine/class_rules.h"
-#include "plugin/process_state.h"
+#include "platform/system_functions.h"
 
 namespace hueloom {
 
 namespace {
 
 constexpr int kClassNameCapacity = 128;
-constexpr int kMaxZOrderSteps = 512;
 
 // Fills `buffer` with the lower-cased class name and returns its length (0 when unreadable).
 // Kept free of allocation: classification runs inside timer ticks for every unthemed window.
 int readLowerClassName(HWND window, wchar_t (&buffer)[kClassNameCapacity]) noexcept {
     int length = 0;
     // The base system class, so a superclassed edit still counts as an edit.
-    if (auto realGetWindowClass = process().system.realGetWindowClassW) {
+    if (auto realGetWindowClass = systemFunctions().realGetWindowClassW) {
         length = static_cast<int>(realGetWindowClass(window, buffer, kClassNameCapacity));
     }
     if (length <= 0) length = GetClassNameW(window, buffer, kClassNameCapacity);
@@ -40,17 +39,6 @@ ControlKind classifyWindow(HWND window) {
     if (length == 0) return ControlKind::None;
     const auto style = static_cast<uint32_t>(GetWindowLongW(window, GWL_STYLE));
     return classifyClassName(std::wstring_view(buffer, static_cast<size_t>(length)), style);
-}
-
-bool isWindowAbove(HWND lower, HWND upper) {
-    if (!lower || !IsWindow(lower) || !IsWindow(upper)) return false;
-    HWND current = lower;
-    for (int step = 0; step < kMaxZOrderSteps; ++step) {
-        current = GetWindow(current, GW_HWNDPREV);
-        if (!current) return false;
-        if (current == upper) return true;
-    }
-    return false;
 }
 
 } // namespace hueloom

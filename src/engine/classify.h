@@ -11,8 +11,5 @@ namespace hueloom {
 // empty when it cannot be read.
 [[nodiscard]] std::wstring windowClassName(HWND window);
 [[nodiscard]] ControlKind classifyWindow(HWND window);
-// True when both are live and `upper` stands above `lower` among its siblings, found
-// within 512 steps.
-[[nodiscard]] bool isWindowAbove(HWND lower, HWND upper);
 
 } // namespace hueloom

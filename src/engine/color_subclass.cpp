@@ -1,38 +1,37 @@
 #include "engine/color_subclass.h"
 
 #include "engine/control_kind.h"
-#include "platform/gdi.h"
-#include "plugin/process_state.h"
-#include "theme/color.h"
+#include "engine/registry.h"
+#include "paint/paint_styles.h"
+#include "paint/theme_brushes.h"
+#include "paint/track_painter.h"
+#include "platform/process_lifetime.h"
+#include "platform/subclass.h"
+#include "platform/system_functions.h"
+#include "theme/theme_state.h"
 
 namespace hueloom {
 
 namespace {
 
 constexpr int kChannelHalfThickness = 2;  // a 4-pixel bar, not scaled
-constexpr int kChannelCorner = 4;
-constexpr int32_t kPressedShadePercent = 20;
-constexpr int32_t kHotLightPercent = 25;
-constexpr int32_t kThumbOutlinePercent = 15;
 
-[[nodiscard]] const int32_t* registeredKind(HWND window) {
-    return process().windows.themedControls.find(window);
+[[nodiscard]] const ControlKind* registeredKind(HWND window) {
+    return windowRegistry().themedControls.find(window);
 }
 
-[[nodiscard]] bool isKind(const int32_t* kind, ControlKind expected) {
-    return kind && *kind == static_cast<int32_t>(expected);
-}
+[[nodiscard]] bool isKind(const ControlKind* kind, ControlKind expected) { return kind && *kind == expected; }
 
 // The reply to WM_CTLCOLOR*: text and background on the control's DC and a theme brush.
 // Returns 0 when the message is left to default processing.
 LRESULT answerColorMessage(HWND window, UINT message, HDC dc, HWND control) {
-    const ProcessState& state = process();
-    const ThemeState& theme = state.theme;
-    if (!theme.active || !theme.controlBrush || state.shuttingDown) return 0;
+    const ThemeState& theme = currentTheme();
+    const ThemeBrushes& brushes = themeBrushes();
+    if (!theme.active || !brushes.control || shuttingDown()) return 0;
 
     ControlKind kind;
-    if (const int32_t* registered = registeredKind(control)) {
-        kind = static_cast<ControlKind>(*registered);
+    if (const ControlKind* registered = registeredKind(control)) {
+        kind = *registered;
     } else if (isKind(registeredKind(window), ControlKind::ComboBox)) {
         kind = ControlKind::ListBox;  // the parts of a combo box that no pass registers
     } else {
@@ -45,22 +44,21 @@ LRESULT answerColorMessage(HWND window, UINT message, HDC dc, HWND control) {
     if (onPage) {
         SetBkColor(dc, theme.pageBack);
         SetBkMode(dc, TRANSPARENT);
-        return reinterpret_cast<LRESULT>(theme.pageBrush);
+        return reinterpret_cast<LRESULT>(brushes.page);
     }
     SetBkColor(dc, theme.controlBack);
-    return reinterpret_cast<LRESULT>(theme.controlBrush);
+    return reinterpret_cast<LRESULT>(brushes.control);
 }
 
-void drawRoundBar(HDC dc, const RECT& bar, Color color) {
-    const Brush brush = solidBrush(color);
-    const Pen pen = solidPen(color);
-    const SelectGuard brushGuard(dc, brush.get());
-    const SelectGuard penGuard(dc, pen.get());
-    RoundRect(dc, bar.left, bar.top, bar.right, bar.bottom, kChannelCorner, kChannelCorner);
+TrackState trackState(HWND trackBar, UINT itemState) {
+    TrackState state;
+    state.pressed = (itemState & CDIS_SELECTED) != 0;
+    state.hot = (itemState & CDIS_HOT) != 0;
+    state.enabled = IsWindowEnabled(trackBar) != FALSE;
+    return state;
 }
 
 LRESULT drawTrackBarChannel(HDC dc, HWND trackBar, RECT bar, bool vertical) {
-    const ThemeState& theme = process().theme;
     if (vertical) {
         const int centre = (bar.left + bar.right) / 2;
         bar.left = centre - kChannelHalfThickness;
@@ -70,36 +68,27 @@ LRESULT drawTrackBarChannel(HDC dc, HWND trackBar, RECT bar, bool vertical) {
         bar.top = centre - kChannelHalfThickness;
         bar.bottom = centre + kChannelHalfThickness;
     }
-    drawRoundBar(dc, bar, contrastShade(theme.pageBack));
-
     RECT thumb{};
     SendMessageW(trackBar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     RECT filled = bar;
     if (vertical) filled.top = (thumb.top + thumb.bottom) / 2;  // from the thumb down
     else filled.right = (thumb.left + thumb.right) / 2;         // from the left end to the thumb
-    if (filled.right > filled.left && filled.bottom > filled.top) drawRoundBar(dc, filled, theme.accent);
+
+    const ThemeState& theme = currentTheme();
+    paintTrackChannel(dc, bar, filled, trackState(trackBar, 0), theme, trackBarStyle(theme));
     return CDRF_SKIPDEFAULT;
 }
 
 LRESULT drawTrackBarThumb(HDC dc, HWND trackBar, const RECT& area, UINT itemState) {
-    const ThemeState& theme = process().theme;
-    Color color = theme.accent;
-    if (itemState & CDIS_SELECTED) color = blendColors(theme.accent, kBlack, kPressedShadePercent);
-    else if (itemState & CDIS_HOT) color = blendColors(theme.accent, kWhite, kHotLightPercent);
-    if (!IsWindowEnabled(trackBar)) color = blendColors(theme.pageBack, theme.controlText, kDisabledBlendPercent);
-
-    FillRect(dc, &area, theme.pageBrush);
+    FillRect(dc, &area, themeBrushes().page);
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     const int radius = (width < height ? width : height) / 2;
     const int cx = (area.left + area.right) / 2;
     const int cy = (area.top + area.bottom) / 2;
-
-    const Brush brush = solidBrush(color);
-    const Pen pen = solidPen(blendColors(color, kBlack, kThumbOutlinePercent));
-    const SelectGuard brushGuard(dc, brush.get());
-    const SelectGuard penGuard(dc, pen.get());
-    Ellipse(dc, cx - radius, cy - radius, cx + radius, cy + radius);
+    const ThemeState& theme = currentTheme();
+    paintTrackThumb(dc, {cx - radius, cy - radius, cx + radius, cy + radius}, trackState(trackBar, itemState),
+                    theme, trackBarStyle(theme));
     return CDRF_SKIPDEFAULT;
 }
 
@@ -126,7 +115,6 @@ LRESULT drawTrackBar(NMCUSTOMDRAW* cd) {
 
 LRESULT CALLBACK colorSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR subclassId, DWORD_PTR) {
-    ProcessState& state = process();
     switch (message) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -138,8 +126,8 @@ LRESULT CALLBACK colorSubclassProc(HWND window, UINT message, WPARAM wParam, LPA
         }
         break;
     case WM_NOTIFY: {
-        const ThemeState& theme = state.theme;
-        if (!theme.glyphs || !theme.active || state.shuttingDown || lParam == 0) break;
+        const ThemeState& theme = currentTheme();
+        if (!theme.glyphs || !theme.active || shuttingDown() || lParam == 0) break;
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         if (header->code == static_cast<UINT>(NM_CUSTOMDRAW) &&
             isKind(registeredKind(header->hwndFrom), ControlKind::TrackBar)) {
@@ -148,10 +136,10 @@ LRESULT CALLBACK colorSubclassProc(HWND window, UINT message, WPARAM wParam, LPA
         break;
     }
     case WM_NCDESTROY:
-        if (auto removeWindowSubclass = state.system.removeWindowSubclass) {
+        if (auto removeWindowSubclass = systemFunctions().removeWindowSubclass) {
             removeWindowSubclass(window, colorSubclassProc, subclassId);
         }
-        state.windows.colorSubclassed.erase(window);
+        windowRegistry().colorSubclassed.erase(window);
         break;
     default:
         break;

@@ -10,13 +10,8 @@ LRESULT CALLBACK glyphSubclassProc(HWND button, UINT message, WPARAM wParam, LPA
                                    UINT_PTR subclassId, DWORD_PTR refData);
 void paintGlyphButton(HWND button, HDC dc);
 
-// Geometry of the glyph box for a DPI, pure so it can be checked at any DPI.
-struct GlyphGeometry {
-    int box;        // side of the box
-    int gap;        // between box and caption
-    int inset;      // radio dot and indeterminate bar inset; also the corner size
-    int markWidth;  // pen width of the check mark
-};
-[[nodiscard]] GlyphGeometry glyphGeometry(int dpi);
+// The glyph button under the mouse, drawn hot; at most one.
+[[nodiscard]] HWND hoveredGlyphButton() noexcept;
+void setHoveredGlyphButton(HWND button) noexcept;
 
 } // namespace hueloom

@@ -3,20 +3,23 @@
 // and Reset can undo everything.
 #include <cstdint>
 
-#include "engine/window_map.h"
+#include "engine/control_kind.h"
+#include "platform/window_map.h"
 
 namespace hueloom {
 
 struct ThemedWindowRegistry {
-    WindowMap<int32_t> themedControls;     // window -> ControlKind
-    WindowMap<int32_t> colorSubclassed;    // carries the colour-message subclass
-    WindowMap<int32_t> titleBarWindows;    // title-bar attributes applied
-    WindowMap<int32_t> preexistingWindows; // top-level windows recorded by host message 1
-    WindowMap<int32_t> frozenWindows;      // WM_SETREDRAW FALSE sent by the outermost freeze
-    WindowMap<int32_t> glyphSubclassed;    // carries the owner-drawn glyph subclass
+    WindowMap<ControlKind> themedControls;  // themed once while it lives, with its kind
+    WindowSet colorSubclassed;              // carries the colour-message subclass
+    WindowSet titleBarWindows;              // title-bar attributes applied
+    WindowSet preexistingWindows;           // top-level windows recorded by host message 1
+    WindowSet frozenWindows;                // WM_SETREDRAW FALSE sent by the outermost freeze
+    WindowSet glyphSubclassed;              // carries the owner-drawn glyph subclass
 
     int32_t updateDepth = 0;   // nesting of beginUpdate
     uint32_t freezeStartMs = 0;
 };
+
+[[nodiscard]] ThemedWindowRegistry& windowRegistry() noexcept;
 
 } // namespace hueloom

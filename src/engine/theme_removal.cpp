@@ -1,57 +1,68 @@
-// Taking the plug-in's subclasses and overlays off every window (Reset).
-#include <cstdint>
+#include "engine/theme_removal.h"
 
+#include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
 #include "engine/glyph_button.h"
-#include "engine/subclass_ids.h"
+#include "engine/native_theming.h"
+#include "engine/registry.h"
 #include "engine/theming_pass.h"
-#include "overlay/overlay_interaction.h"
-#include "plugin/process_state.h"
+#include "engine/update_freeze.h"
+#include "overlay/bindings.h"
+#include "platform/subclass.h"
+#include "platform/system_functions.h"
+#include "theme/theme_state.h"
 
 namespace hueloom {
 
-void removeColorSubclasses() {
-    ProcessState& state = process();
-    if (auto removeWindowSubclass = state.system.removeWindowSubclass) {
-        state.windows.colorSubclassed.forEach([removeWindowSubclass](HWND window, int32_t) {
-            if (IsWindow(window)) removeWindowSubclass(window, colorSubclassProc, kColorSubclassId);
-        });
+void restoreStockLook() {
+    loadSystemFunctions();
+    beginUpdate();
+    ThemeState& theme = currentTheme();
+    applyStockLook(theme);
+    stopAutoRefresh();
+
+    // Handles are collected first: restoring a window may send messages that reach code
+    // which touches the registries.
+    ThemedWindowRegistry& windows = windowRegistry();
+    for (HWND window : windows.themedControls.keys()) {
+        const ControlKind* kind = windows.themedControls.find(window);
+        if (!kind || !IsWindow(window)) continue;
+        applyNativeTheme(window, *kind);
+        InvalidateRect(window, nullptr, TRUE);
     }
-    state.windows.colorSubclassed.clear();
+    for (HWND window : windows.titleBarWindows.windows())
+        if (IsWindow(window)) applyTitleBar(window);
+    applyAppMode();
+
+    removeColorSubclasses();
+    removeGlyphSubclasses();
+    removeAllOverlays();
+    redrawTitleBarWindows();
+    windows.themedControls.clear();
+    windows.titleBarWindows.clear();
+    theme.skinName.clear();
+    theme.skinFile.clear();
+    endUpdate(UpdateEnd::OneLevel);
+}
+
+void removeColorSubclasses() {
+    WindowSet& subclassed = windowRegistry().colorSubclassed;
+    subclassed.forEach([](HWND window) {
+        if (IsWindow(window)) removeSubclass(window, colorSubclassProc, SubclassId::Color);
+    });
+    subclassed.clear();
 }
 
 void removeGlyphSubclasses() {
-    ProcessState& state = process();
-    if (auto removeWindowSubclass = state.system.removeWindowSubclass) {
-        state.windows.glyphSubclassed.forEach([removeWindowSubclass](HWND button, int32_t) {
-            if (!IsWindow(button)) return;
-            removeWindowSubclass(button, glyphSubclassProc, kGlyphSubclassId);
-            InvalidateRect(button, nullptr, TRUE);
-        });
-    }
-    state.windows.glyphSubclassed.clear();
-    state.hoverButton = nullptr;
-}
-
-void removeAllOverlays() {
-    ProcessState& state = process();
-    auto& bindings = state.overlays.bindings;
-    // Destroying an overlay runs its window procedure, which may touch the bindings:
-    // walk a copy of the keys and look each binding up again.
-    for (HWND key : bindings.keys()) {
-        const OverlayBinding* binding = bindings.find(key);
-        if (!binding) continue;
-        const HWND objectWindow = binding->objectWindow;
-        const HWND overlayWindow = binding->overlayWindow;
-        const bool objectLive = objectWindow && IsWindow(objectWindow);
-        if (objectLive && state.system.removeWindowSubclass) {
-            state.system.removeWindowSubclass(objectWindow, overlayObjectSubclassProc,
-                                              kOverlayObjectSubclassId);
-        }
-        if (overlayWindow && IsWindow(overlayWindow)) DestroyWindow(overlayWindow);
-        if (objectLive && IsWindow(objectWindow)) InvalidateRect(objectWindow, nullptr, TRUE);
-    }
-    bindings.clear();
+    WindowSet& subclassed = windowRegistry().glyphSubclassed;
+    const bool canRemove = systemFunctions().removeWindowSubclass != nullptr;
+    subclassed.forEach([canRemove](HWND button) {
+        if (!canRemove || !IsWindow(button)) return;
+        removeSubclass(button, glyphSubclassProc, SubclassId::Glyph);
+        InvalidateRect(button, nullptr, TRUE);
+    });
+    subclassed.clear();
+    setHoveredGlyphButton(nullptr);
 }
 
 } // namespace hueloom

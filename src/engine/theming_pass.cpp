@@ -2,10 +2,12 @@
 
 #include "engine/classify.h"
 #include "engine/color_subclass.h"
-#include "engine/subclass_ids.h"
-#include "platform/dark_mode.h"
-#include "plugin/lifecycle.h"
-#include "plugin/process_state.h"
+#include "engine/host_window.h"
+#include "engine/native_theming.h"
+#include "engine/registry.h"
+#include "platform/module_pin.h"
+#include "platform/subclass.h"
+#include "platform/system_functions.h"
 
 namespace hueloom {
 
@@ -20,32 +22,32 @@ BOOL CALLBACK themeChildCallback(HWND window, LPARAM) {
 
 void reapplyRegisteredControls() {
     // Theming sends messages to the controls, so walk a copy of the keys.
-    ThemedWindowRegistry& windows = process().windows;
+    ThemedWindowRegistry& windows = windowRegistry();
     for (HWND window : windows.themedControls.keys()) {
-        const int32_t* kind = windows.themedControls.find(window);
-        if (kind && IsWindow(window)) applyDarkModeToWindow(window, static_cast<ControlKind>(*kind));
+        const ControlKind* kind = windows.themedControls.find(window);
+        if (kind && IsWindow(window)) applyNativeTheme(window, *kind);
     }
 }
 
 } // namespace
 
-bool isSkippedTopLevel(HWND window) {
-    const ProcessState& state = process();
-    return window != state.hostWindow && state.windows.preexistingWindows.contains(window) &&
-           !isOwnedByHost(window);
-}
-
-void refreshWindows(bool full) {
+void refreshWindows(RefreshScope scope) {
     loadSystemFunctions();
-    ProcessState& state = process();
-    if (!state.hostWindow) return;
+    if (!hostWindow()) return;
     pruneRegistries();
-    if (full) {
+    const bool all = scope == RefreshScope::AllWindows;
+    if (all) {
         reapplyRegisteredControls();
-        state.windows.titleBarWindows.clear();  // every title bar is applied afresh
+        windowRegistry().titleBarWindows.clear();  // every title bar is applied afresh
     }
     EnumThreadWindows(GetCurrentThreadId(), themeTopLevel, 0);
-    if (full) redrawTitleBarWindows();
+    if (all) redrawTitleBarWindows();
+}
+
+void reapplyTitleBars() {
+    windowRegistry().titleBarWindows.clear();
+    EnumThreadWindows(GetCurrentThreadId(), themeTopLevel, 0);
+    redrawTitleBarWindows();
 }
 
 BOOL CALLBACK themeTopLevel(HWND window, LPARAM) {
@@ -57,15 +59,15 @@ BOOL CALLBACK themeTopLevel(HWND window, LPARAM) {
 
 void themeChild(HWND window) {
     if (!window || !IsWindow(window)) return;
-    ThemedWindowRegistry& windows = process().windows;
+    ThemedWindowRegistry& windows = windowRegistry();
     if (windows.themedControls.contains(window)) return;  // themed once while it lives
 
     const ControlKind kind = classifyWindow(window);
     // Unregistered, so looked at again by every later pass.
     if (kind == ControlKind::None) return;
 
-    windows.themedControls.set(window, static_cast<int32_t>(kind));
-    applyDarkModeToWindow(window, kind);
+    windows.themedControls.set(window, kind);
+    applyNativeTheme(window, kind);
     installColorSubclass(GetParent(window));
     // The combo box answers for its inner edit and drop-down list.
     if (kind == ControlKind::ComboBox) installColorSubclass(window);
@@ -73,30 +75,29 @@ void themeChild(HWND window) {
 }
 
 void installColorSubclass(HWND window) {
-    ProcessState& state = process();
-    auto setWindowSubclass = state.system.setWindowSubclass;
-    if (!window || !setWindowSubclass) return;
-    if (state.windows.colorSubclassed.contains(window)) return;
+    if (!window || !canSubclass()) return;
+    WindowSet& subclassed = windowRegistry().colorSubclassed;
+    if (subclassed.contains(window)) return;
     if (!IsWindow(window)) return;
-    if (setWindowSubclass(window, colorSubclassProc, kColorSubclassId, 0)) {
-        state.windows.colorSubclassed.set(window, 1);
+    if (installSubclass(window, colorSubclassProc, SubclassId::Color)) {
+        subclassed.insert(window);
         // A window now calls into this module: keep it loaded even if the host frees it.
         pinModule();
     }
 }
 
 void pruneRegistries() {
-    ThemedWindowRegistry& windows = process().windows;
-    const auto isDead = [](HWND window, int32_t) { return !IsWindow(window); };
-    windows.themedControls.eraseIf(isDead);
+    ThemedWindowRegistry& windows = windowRegistry();
+    const auto isDead = [](HWND window) { return !IsWindow(window); };
+    windows.themedControls.eraseIf([](HWND window, ControlKind) { return !IsWindow(window); });
     windows.colorSubclassed.eraseIf(isDead);
     windows.titleBarWindows.eraseIf(isDead);
 }
 
 void redrawTitleBarWindows() {
-    ThemedWindowRegistry& windows = process().windows;
+    const ThemedWindowRegistry& windows = windowRegistry();
     if (windows.updateDepth > 0) return;  // the outermost endUpdate repaints
-    windows.titleBarWindows.forEach([](HWND window, int32_t) {
+    windows.titleBarWindows.forEach([](HWND window) {
         if (IsWindow(window)) RedrawWindow(window, nullptr, nullptr, kRedrawWholeWindow);
     });
 }

@@ -4,19 +4,18 @@
 
 namespace hueloom {
 
-void refreshWindows(bool full);
+enum class RefreshScope {
+    AllWindows,      // every registered control and title bar again, then the new windows
+    NewWindowsOnly,  // only windows not themed yet (the timer, host message 6)
+};
+
+void refreshWindows(RefreshScope scope);
 BOOL CALLBACK themeTopLevel(HWND window, LPARAM);
 void themeChild(HWND window);
 void pruneRegistries();
 void installColorSubclass(HWND window);
+// Every top-level window's title bar afresh, then redrawn (SetTitleBar).
+void reapplyTitleBars();
 void redrawTitleBarWindows();
-// Top-level windows that existed before the publication (host message 1) are left alone
-// unless the host window owns them.
-[[nodiscard]] bool isSkippedTopLevel(HWND window);
-
-// Take the plug-in's subclasses and overlays off every window (Reset).
-void removeColorSubclasses();
-void removeGlyphSubclasses();
-void removeAllOverlays();
 
 } // namespace hueloom

@@ -2,8 +2,11 @@
 
 #include "engine/auto_refresh.h"
 #include "engine/classify.h"
-#include "engine/theming_pass.h"
-#include "plugin/process_state.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
+#include "platform/process_lifetime.h"
+#include "platform/window_relations.h"
+#include "theme/theme_state.h"
 
 namespace hueloom {
 
@@ -13,9 +16,6 @@ constexpr UINT kRedrawWholeWindow = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN
 
 // WM_SETREDRAW is carried by the WS_VISIBLE bit: FALSE clears it and TRUE sets it. A window
 // that was hidden must therefore never be frozen, or the thaw would show it.
-bool hasOwnVisibleStyle(HWND window) {
-    return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
-}
 
 // A clicked auto radio button walks its group with GetNextDlgGroupItem until it meets
 // itself again; under Wine that walk skips windows without WS_VISIBLE, so a frozen radio
@@ -27,10 +27,10 @@ bool isAutoRadioButton(HWND window) {
 }
 
 void freezeWindow(HWND window) {
-    auto& frozen = process().windows.frozenWindows;
-    if (frozen.contains(window) || !hasOwnVisibleStyle(window) || isAutoRadioButton(window)) return;
+    WindowSet& frozen = windowRegistry().frozenWindows;
+    if (frozen.contains(window) || !hasVisibleStyle(window) || isAutoRadioButton(window)) return;
     SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-    frozen.set(window, 1);
+    frozen.insert(window);
 }
 
 BOOL CALLBACK freezeDescendant(HWND window, LPARAM) {
@@ -43,12 +43,6 @@ BOOL CALLBACK freezeTopLevel(HWND window, LPARAM) {
     freezeWindow(window);
     EnumChildWindows(window, freezeDescendant, 0);
     return TRUE;
-}
-
-// Top-level by style rather than by GetParent, which answers the owner of a popup and
-// would leave owned dialogs unpainted after the thaw.
-bool isTopLevel(HWND window) {
-    return (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0;
 }
 
 } // namespace
@@ -67,9 +61,8 @@ uint32_t monotonicMs() {
 }
 
 void beginUpdate() {
-    ProcessState& state = process();
-    if (state.shuttingDown || !state.hostWindow) return;
-    ThemedWindowRegistry& windows = state.windows;
+    if (shuttingDown() || !hostWindow()) return;
+    ThemedWindowRegistry& windows = windowRegistry();
     if (windows.updateDepth == 0) {
         windows.frozenWindows.clear();
         EnumThreadWindows(GetCurrentThreadId(), freezeTopLevel, 0);
@@ -79,27 +72,28 @@ void beginUpdate() {
     windows.updateDepth += 1;
 }
 
-void endUpdate(bool force) {
-    ProcessState& state = process();
-    ThemedWindowRegistry& windows = state.windows;
+void endUpdate(UpdateEnd end) {
+    ThemedWindowRegistry& windows = windowRegistry();
     if (windows.updateDepth <= 0) return;
     windows.updateDepth -= 1;
-    if (force) windows.updateDepth = 0;
+    if (end == UpdateEnd::AllLevels) windows.updateDepth = 0;
     if (windows.updateDepth > 0) return;
 
     // Thaw everything before repainting anything, so the change shows in one pass. The
     // messages run window procedures, so walk a copy of the keys.
-    const auto frozen = windows.frozenWindows.keys();
+    const auto frozen = windows.frozenWindows.windows();
     windows.frozenWindows.clear();
     for (HWND window : frozen) {
         if (IsWindow(window)) SendMessageW(window, WM_SETREDRAW, TRUE, 0);
     }
     for (HWND window : frozen) {
-        if (IsWindow(window) && isTopLevel(window)) {
+        // Top-level by style: GetParent answers the owner of a popup, and owned dialogs
+        // would stay unpainted after the thaw.
+        if (IsWindow(window) && isTopLevelByStyle(window)) {
             RedrawWindow(window, nullptr, nullptr, kRedrawWholeWindow);
         }
     }
-    if (state.theme.mode == ThemeMode::System) stopAutoRefresh();
+    if (currentTheme().mode == Mode::System) stopAutoRefresh();
 }
 
 } // namespace hueloom

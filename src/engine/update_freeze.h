@@ -4,10 +4,14 @@
 
 namespace hueloom {
 
+enum class UpdateEnd {
+    OneLevel,   // closes the innermost BeginUpdate
+    AllLevels,  // closes every level at once (host message 2, the freeze time-out)
+};
+
 void beginUpdate();
-// Closes one nesting level, or all of them when `force` is set; the outermost end thaws
-// every frozen window and repaints each top-level window once.
-void endUpdate(bool force);
+// The outermost end thaws every frozen window and repaints each top-level window once.
+void endUpdate(UpdateEnd end);
 // Milliseconds of a monotonic clock (the performance counter, else GetTickCount), wrapped
 // to 32 bits: callers compare differences only.
 [[nodiscard]] uint32_t monotonicMs();

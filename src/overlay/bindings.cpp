@@ -3,16 +3,14 @@
 #include <cmath>
 
 #include "common/text.h"
-#include "engine/auto_refresh.h"
-#include "engine/classify.h"
-#include "engine/subclass_ids.h"
 #include "overlay/overlay_geometry.h"
 #include "overlay/overlay_interaction.h"
-#include "overlay/overlay_paint.h"
+#include "overlay/overlay_window.h"
+#include "platform/module_pin.h"
+#include "platform/subclass.h"
 #include "platform/system_functions.h"
-#include "plugin/host_bridge.h"
-#include "plugin/lifecycle.h"
-#include "plugin/process_state.h"
+#include "platform/window_relations.h"
+#include "theme/theme_state.h"
 
 namespace hueloom {
 
@@ -22,7 +20,7 @@ constexpr UINT kRaiseFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
 constexpr double kDefaultMinimum = 0;
 constexpr double kDefaultMaximum = 100;
 
-WindowMap<OverlayBinding>& bindings() { return process().overlays.bindings; }
+WindowMap<OverlayBinding>& bindings() { return overlayState().bindings; }
 
 // Scripts pass handles as numbers; the low 32 bits are the handle (sign-extended, as
 // 64-bit Windows does with window handles).
@@ -66,7 +64,6 @@ HWND createOverlayWindow(HWND parent) {
 // Makes the binding and its overlay for an object seen for the first time. Returns the
 // failure message, or an empty text on success.
 std::wstring createBinding(HWND object, OverlayKind kind) {
-    ProcessState& state = process();
     const HWND parent = GetParent(object);
     if (!parent) return L"Object has no parent window";
 
@@ -78,7 +75,7 @@ std::wstring createBinding(HWND object, OverlayKind kind) {
     SetWindowLongPtrW(overlay, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
 
     // Without the object subclass the overlay could not follow its object nor go with it.
-    if (!state.system.setWindowSubclass(object, overlayObjectSubclassProc, kOverlayObjectSubclassId, 0)) {
+    if (!installSubclass(object, overlayObjectSubclassProc, SubclassId::OverlayObject)) {
         DestroyWindow(overlay);
         return L"Overlay unavailable";
     }
@@ -88,7 +85,7 @@ std::wstring createBinding(HWND object, OverlayKind kind) {
     binding.overlayWindow = overlay;
     binding.objectWindow = object;
     binding.kind = kind;
-    binding.backColor = state.theme.pageBack;
+    binding.backColor = currentTheme().pageBack;
     bindings().set(object, std::move(binding));
     return {};
 }
@@ -104,33 +101,22 @@ int objectDpi(HWND object) {
 
 } // namespace
 
-int32_t bindOverlay(OverlayKind kind, const BindTexts& texts) {
-    ProcessState& state = process();
+BindOutcome bindOverlay(OverlayKind kind, const BindTexts& texts) {
     const HWND object = handleFromText(texts.handle);
     loadSystemFunctions();
 
-    if (!isBindableObject(object)) {
-        HostBridge::setLastError(L"Hueloom_Bind: pass the handle from GetObjectHandle (got '" + texts.handle +
-                                 L"')");
-        return 0;
-    }
-    const ThemeState& theme = state.theme;
-    if (theme.mode == ThemeMode::System || !theme.glyphs || !theme.active) {
+    if (!isBindableObject(object))
+        return {BindResult::Failed, L"Hueloom_Bind: pass the handle from GetObjectHandle (got '" + texts.handle + L"')"};
+    const ThemeState& theme = currentTheme();
+    if (theme.mode == Mode::System || !theme.glyphs || !theme.active) {
         destroyOverlay(object);
-        HostBridge::setLastError(L"OK - native (System mode or Glyphs=Off)");
-        return 1;
+        return {BindResult::Native, L"OK - native (System mode or Glyphs=Off)"};
     }
-    if (!state.system.setWindowSubclass || !registerOverlayClass()) {
-        HostBridge::setLastError(L"Overlay unavailable");
-        return 0;
-    }
+    if (!canSubclass() || !registerOverlayClass()) return {BindResult::Failed, L"Overlay unavailable"};
 
     if (!bindings().contains(object)) {
-        const std::wstring failure = createBinding(object, kind);
-        if (!failure.empty()) {
-            HostBridge::setLastError(failure);
-            return 0;
-        }
+        std::wstring failure = createBinding(object, kind);
+        if (!failure.empty()) return {BindResult::Failed, std::move(failure)};
     }
 
     // createBinding adds the entry only after its last call out of the plug-in.
@@ -143,21 +129,32 @@ int32_t bindOverlay(OverlayKind kind, const BindTexts& texts) {
     if (kind == OverlayKind::Track) applyTrackRange(binding, texts);
 
     positionOverlay(binding);
-    startAutoRefresh();
-    HostBridge::setLastError(L"OK");
-    return 1;
+    return {BindResult::Bound, L"OK"};
 }
 
-int32_t unbindOverlay(const std::wstring& handleText) {
-    const SystemFunctions& system = process().system;
+void unbindOverlay(const std::wstring& handleText) {
     const HWND object = handleFromText(handleText);
-    if (object && system.removeWindowSubclass && IsWindow(object)) {
-        system.removeWindowSubclass(object, overlayObjectSubclassProc, kOverlayObjectSubclassId);
+    if (object && systemFunctions().removeWindowSubclass && IsWindow(object)) {
+        removeSubclass(object, overlayObjectSubclassProc, SubclassId::OverlayObject);
         InvalidateRect(object, nullptr, TRUE);
     }
     destroyOverlay(object);
-    HostBridge::setLastError(L"OK");
-    return 1;
+}
+
+void removeAllOverlays() {
+    // Destroying an overlay runs its window procedure, which may touch the bindings:
+    // walk a copy of the keys and look each binding up again.
+    for (HWND key : bindings().keys()) {
+        const OverlayBinding* binding = bindings().find(key);
+        if (!binding) continue;
+        const HWND objectWindow = binding->objectWindow;
+        const HWND overlayWindow = binding->overlayWindow;
+        const bool objectLive = objectWindow && IsWindow(objectWindow);
+        if (objectLive) removeSubclass(objectWindow, overlayObjectSubclassProc, SubclassId::OverlayObject);
+        if (overlayWindow && IsWindow(overlayWindow)) DestroyWindow(overlayWindow);
+        if (objectLive && IsWindow(objectWindow)) InvalidateRect(objectWindow, nullptr, TRUE);
+    }
+    bindings().clear();
 }
 
 void destroyOverlay(HWND objectWindow) {
@@ -170,7 +167,7 @@ void destroyOverlay(HWND objectWindow) {
 }
 
 bool registerOverlayClass() {
-    OverlayState& overlays = process().overlays;
+    OverlayState& overlays = overlayState();
     if (overlays.classRegistered) return true;
     WNDCLASSW wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW;
@@ -225,14 +222,13 @@ void raiseOverlayIfCovered(OverlayBinding& binding) {
     InvalidateRect(overlay, nullptr, FALSE);
 }
 
-bool hasVisibleStyle(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
-
 namespace {
 
 // The host variable wins whenever it holds something; the cached value stands in otherwise.
 std::wstring currentValue(OverlayBinding& binding) {
     if (!binding.variable.empty()) {
-        std::wstring fromHost = HostBridge::getVariable(binding.variable);
+        const BoundVariableReader readVariable = overlayState().readVariable;
+        std::wstring fromHost = readVariable ? readVariable(binding.variable) : std::wstring();
         if (!fromHost.empty()) binding.value = std::move(fromHost);
     }
     return binding.value;

@@ -7,19 +7,33 @@
 
 namespace hueloom {
 
+// The texts of a Bind action, as the script passed them.
 struct BindTexts {
     std::wstring handle, variable, value, caption, color, minimum, maximum;
 };
 
-int32_t bindOverlay(OverlayKind kind, const BindTexts& texts);
-int32_t unbindOverlay(const std::wstring& handleText);
+enum class BindResult {
+    Bound,   // the overlay is shown (or kept) over the object
+    Native,  // System mode, glyphs off or no own colours: the object stays as it is
+    Failed,
+};
+
+struct BindOutcome {
+    BindResult result = BindResult::Failed;
+    std::wstring message;  // the answer for [Skin.LastError]
+};
+
+[[nodiscard]] BindOutcome bindOverlay(OverlayKind kind, const BindTexts& texts);
+// The object's overlay and subclass removed; nothing when there is none.
+void unbindOverlay(const std::wstring& handleText);
 void destroyOverlay(HWND objectWindow);
+// Every overlay and object subclass removed (Reset).
+void removeAllOverlays();
 bool registerOverlayClass();
 void positionOverlay(OverlayBinding& binding);
 void syncOverlay(OverlayBinding& binding);
 void syncAllOverlays();
 void raiseOverlayIfCovered(OverlayBinding& binding);
-[[nodiscard]] bool hasVisibleStyle(HWND window);
 [[nodiscard]] bool isBindingOn(OverlayBinding& binding);
 [[nodiscard]] double trackFraction(OverlayBinding& binding);
 

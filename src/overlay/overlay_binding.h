@@ -4,8 +4,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-#include "engine/window_map.h"
+#include "platform/window_map.h"
 #include "theme/color.h"
 
 namespace hueloom {
@@ -25,10 +26,22 @@ struct OverlayBinding {
     bool hot = false;
 };
 
+// Reads a script variable by its bracketed name; empty when unset. The overlays know no
+// host: the plug-in installs the reader.
+using BoundVariableReader = std::wstring (*)(std::wstring_view name);
+
 struct OverlayState {
-    WindowMap<OverlayBinding> bindings;  // overlayBindings
+    WindowMap<OverlayBinding> bindings;  // by object window
     bool classRegistered = false;
+    BoundVariableReader readVariable = nullptr;
 };
+
+// The overlays' one state record.
+[[nodiscard]] OverlayState& overlayState() noexcept;
+[[nodiscard]] inline bool hasOverlays() noexcept { return !overlayState().bindings.empty(); }
+void setBoundVariableReader(BoundVariableReader reader) noexcept;
+// Process attach: no bindings and no class; the reader stays as installed.
+void resetOverlayState();
 
 inline constexpr wchar_t kOverlayClassName[] = L"HueloomOverlay";
 

@@ -1,8 +1,9 @@
 #include "overlay/overlay_interaction.h"
 
 #include "overlay/bindings.h"
+#include "platform/process_lifetime.h"
+#include "platform/subclass.h"
 #include "platform/system_functions.h"
-#include "plugin/process_state.h"
 
 namespace hueloom {
 
@@ -11,8 +12,7 @@ namespace {
 // Looked up afresh every time: the host may destroy its object, or a script may unbind it,
 // inside any message that we pass on.
 OverlayBinding* liveBinding(HWND object) {
-    ProcessState& state = process();
-    return state.shuttingDown ? nullptr : state.overlays.bindings.find(object);
+    return shuttingDown() ? nullptr : overlayState().bindings.find(object);
 }
 
 void invalidateOverlay(HWND object) {
@@ -41,7 +41,7 @@ void refreshAfterInput(HWND object) {
 void selectInRadioGroup(const OverlayBinding& clicked) {
     const std::wstring variable = clicked.variable;
     const std::wstring caption = clicked.caption;
-    process().overlays.bindings.forEach([&](HWND, OverlayBinding& member) {
+    overlayState().bindings.forEach([&](HWND, OverlayBinding& member) {
         if (member.kind != OverlayKind::Radio) return;
         // Same name, same letter case; a radio bound without a variable speaks for them all.
         if (!variable.empty() && member.variable != variable) return;
@@ -54,11 +54,10 @@ void selectInRadioGroup(const OverlayBinding& clicked) {
 
 LRESULT CALLBACK overlayObjectSubclassProc(HWND object, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR subclassId, DWORD_PTR) {
-    ProcessState& state = process();
     if (message == WM_NCDESTROY) {
-        if (!state.shuttingDown) {
-            if (state.system.removeWindowSubclass)
-                state.system.removeWindowSubclass(object, overlayObjectSubclassProc, subclassId);
+        if (!shuttingDown()) {
+            if (auto removeWindowSubclass = systemFunctions().removeWindowSubclass)
+                removeWindowSubclass(object, overlayObjectSubclassProc, subclassId);
             destroyOverlay(object);
         }
         return defaultSubclassProcessing(object, message, wParam, lParam);

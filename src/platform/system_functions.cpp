@@ -1,7 +1,6 @@
 #include "platform/system_functions.h"
 
 #include "platform/dark_mode_ordinals.h"
-#include "plugin/process_state.h"
 
 namespace hueloom {
 
@@ -26,10 +25,14 @@ void lookUpOrdinal(SystemFunctions& functions, WORD ordinal, Function& entry) no
     entry = reinterpret_cast<Function>(functions.getProcAddress(functions.uxtheme, MAKEINTRESOURCEA(ordinal)));
 }
 
+SystemFunctions g_functions;
+
 } // namespace
 
+SystemFunctions& systemFunctions() noexcept { return g_functions; }
+
 void resolveDarkModeOrdinals() {
-    SystemFunctions& functions = process().system;
+    SystemFunctions& functions = g_functions;
     functions.allowDarkModeForWindow = nullptr;
     functions.setPreferredAppMode = nullptr;
     functions.flushMenuThemes = nullptr;
@@ -53,7 +56,7 @@ void resolveDarkModeOrdinals() {
 }
 
 void loadSystemFunctions() {
-    SystemFunctions& functions = process().system;
+    SystemFunctions& functions = g_functions;
     if (functions.loaded) return;
     // Set first: whatever fails below is never tried again in this process.
     functions.loaded = true;
@@ -79,7 +82,7 @@ void loadSystemFunctions() {
 
 void forgetSystemModules() {
     // The libraries stay loaded for the life of the process; only the handles are dropped.
-    SystemFunctions& functions = process().system;
+    SystemFunctions& functions = g_functions;
     functions.kernel32 = nullptr;
     functions.user32 = nullptr;
     functions.uxtheme = nullptr;
@@ -88,7 +91,7 @@ void forgetSystemModules() {
 }
 
 int32_t windowsBuild() {
-    int32_t& cache = process().system.buildCache;
+    int32_t& cache = g_functions.buildCache;
     if (cache >= 0) return cache;
     cache = 0;  // a failure below is answered with 0 from now on
     HMODULE ntdll = LoadLibraryW(L"ntdll.dll");
@@ -108,12 +111,5 @@ int32_t windowsBuild() {
 }
 
 bool darkModeSupported() { return windowsBuild() >= kBuildDarkMode; }
-
-LRESULT defaultSubclassProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (auto defSubclassProc = process().system.defSubclassProc) {
-        return defSubclassProc(window, message, wParam, lParam);
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
 
 } // namespace hueloom

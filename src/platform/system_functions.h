@@ -1,7 +1,7 @@
 #pragma once
 // System functions resolved at run time. The table is also the test seam: tests install
-// recording fakes in its entries and set the build cache, because Wine lacks the
-// undocumented dark-mode functions and reports an old build.
+// recording fakes in its entries and set the build cache (through tests/engine/test_seam.h),
+// because Wine lacks the undocumented dark-mode functions and reports an old build.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -39,14 +39,15 @@ inline constexpr int32_t kBuildAppModeNumbers = 18362;  // ordinal 135 takes 0/2
 inline constexpr int32_t kBuildDwmAttribute20 = 18985;
 inline constexpr int32_t kBuildCaptionColors = 22000;  // Windows 11
 
+// The process's one table.
+[[nodiscard]] SystemFunctions& systemFunctions() noexcept;
+// Process attach: an empty table, to be loaded again on first use.
+inline void resetSystemFunctions() noexcept { systemFunctions() = SystemFunctions{}; }
+
 void loadSystemFunctions();
 // Forgets the module handles without freeing them (process detach).
 void forgetSystemModules();
 [[nodiscard]] int32_t windowsBuild();
 [[nodiscard]] bool darkModeSupported();
-
-// Default processing for the plug-in's subclass procedures: DefSubclassProc when it was
-// resolved, otherwise DefWindowProcW.
-LRESULT defaultSubclassProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 } // namespace hueloom

@@ -1,104 +1,75 @@
 #include "plugin/dispatch.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
-#include "common/text.h"
-#include "engine/auto_refresh.h"
-#include "engine/theming_pass.h"
-#include "engine/update_freeze.h"
-#include "overlay/bindings.h"
+#include "actions/action_table.h"
+#include "platform/heap_block.h"
+#include "platform/process_lifetime.h"
 #include "plugin/host_bridge.h"
-#include "plugin/process_state.h"
-#include "plugin/skin_variables.h"
-#include "theme/skin_file.h"
-#include "theme/theme_actions.h"
 
 namespace hueloom {
 
 namespace {
 
-// Every parameter of an action is read before its handler runs.
-struct Params {
-    void* array;
-    std::wstring at(int number) const { return HostBridge::getParam(array, number - 1); }
+// The actions' way to the host in the middle of their work.
+class BridgeActionHost final : public ActionHost {
+public:
+    void setVariable(std::wstring_view name, std::wstring_view value) override {
+        HostBridge::setVariable(name, value);
+    }
+    void runScriptLine(std::wstring_view line) override { HostBridge::goSub(line); }
 };
 
-int32_t autoRefreshAction(const std::wstring& word) {
-    if (isOffWord(word)) stopAutoRefresh();
-    else startAutoRefresh();
-    HostBridge::setVariable(L"[Skin.AutoRefresh]", process().autoRefresh.running ? L"1" : L"0");
-    HostBridge::setLastError(L"OK");
-    return 1;
+// Every parameter of an action is read before its handler runs.
+std::vector<std::wstring> readParams(void* params, int32_t count) {
+    std::vector<std::wstring> texts;
+    texts.reserve(static_cast<size_t>(count));
+    for (int32_t i = 0; i < count; ++i) texts.push_back(HostBridge::getParam(params, i));
+    return texts;
 }
-
-int32_t bind(OverlayKind kind, BindTexts texts) { return bindOverlay(kind, texts); }
 
 } // namespace
 
-int32_t executeAction(int32_t number, void* array) {
-    if (process().shuttingDown) return 0;
-    const Params p{array};
-    switch (number) {
-    case 1: {
-        const std::wstring path = p.at(1), subroutine = p.at(2);
-        return applySkinFile(path, subroutine);
-    }
-    case 2: return setMode(p.at(1));
-    case 3: {
-        const std::wstring back = p.at(1), text = p.at(2), page = p.at(3);
-        return setColors(back, text, page);
-    }
-    case 4: {
-        const std::wstring bar = p.at(1), text = p.at(2);
-        return setTitleBar(bar, text);
-    }
-    case 5:
-        refreshWindows(true);
-        HostBridge::setLastError(L"OK");
-        return 1;
-    case 6: return autoRefreshAction(p.at(1));
-    case 7: return resetTheme(true);
-    case 8: return getInfo();
-    case 9:
-        beginUpdate();
-        return 1;
-    case 10:
-        endUpdate(false);
-        return 1;
-    case 11: {
-        const std::wstring color = p.at(1), glyphSwitch = p.at(2);
-        return setAccent(color, glyphSwitch);
-    }
-    case 12: return listWindows();
-    case 13: {
-        BindTexts t;
-        t.handle = p.at(1);
-        t.variable = p.at(2);
-        t.value = p.at(3);
-        t.minimum = p.at(4);
-        t.maximum = p.at(5);
-        t.color = p.at(6);
-        return bind(OverlayKind::Track, std::move(t));
-    }
-    case 14: {
-        BindTexts t;
-        t.handle = p.at(1);
-        t.variable = p.at(2);
-        t.value = p.at(3);
-        t.color = p.at(4);
-        return bind(OverlayKind::Check, std::move(t));
-    }
-    case 15: {
-        BindTexts t;
-        t.handle = p.at(1);
-        t.variable = p.at(2);
-        t.value = p.at(3);
-        t.caption = p.at(4);
-        t.color = p.at(5);
-        return bind(OverlayKind::Radio, std::move(t));
-    }
-    case 16: return unbindOverlay(p.at(1));
-    default: return 0;
+int32_t executeAction(int32_t number, void* params) {
+    if (shuttingDown()) return 0;
+    const ActionRow* row = findAction(number);
+    if (!row) return 0;
+    const std::vector<std::wstring> texts = readParams(params, row->parameterCount);
+    BridgeActionHost host;
+    const ActionResult result = row->handler(texts, host);
+    if (result.reports) HostBridge::setLastError(result.lastError);
+    return result.code;
+}
+
+int32_t editAction(int32_t number, void* params) {
+    const ActionRow* row = findAction(number);
+    if (!row) return 0;
+    if (!row->editor) return 1;  // nothing to edit: the parameters stand as given
+    const EditOutcome outcome = row->editor(readParams(params, row->parameterCount));
+    if (!outcome.accepted) return 0;
+    for (size_t i = 0; i < outcome.writes.size(); ++i)
+        if (outcome.writes[i]) HostBridge::putParam(params, static_cast<int>(i), *outcome.writes[i]);
+    return 1;
+}
+
+void registerActions() {
+    const RegisterActionCallback registerAction = hostCallbacks().registerAction;
+    if (!registerAction) return;
+    for (const ActionRow& action : actionTable()) {
+        // One byte per parameter (type 1), then zeros; the 33rd byte is always 0.
+        std::array<unsigned char, 33> types{};
+        for (int32_t i = 0; i < action.parameterCount && i < 32; ++i) types[static_cast<size_t>(i)] = 1;
+        char* name = HostBridge::toHostText(action.name);
+        char* hint = HostBridge::toHostText(action.hint);
+        // The type list is a Delphi open array: the value before the count is its highest
+        // index.
+        const int32_t highestIndex = action.parameterCount > 0 ? action.parameterCount - 1 : 0;
+        registerAction(action.number, name, hint, types.data(), highestIndex, action.parameterCount);
+        // The host copies both texts.
+        (void)freeIfLiveHeapBlock(name);
+        (void)freeIfLiveHeapBlock(hint);
     }
 }
 

@@ -8,7 +8,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
         DisableThreadLibraryCalls(instance);
-        hueloom::pluginStartup(instance);
+        hueloom::pluginStartup();
         break;
     case DLL_PROCESS_DETACH:
         hueloom::pluginTeardown();

@@ -1,12 +1,11 @@
 #include "plugin/entry_points.h"
 
 #include "common/version.h"
-#include "editors/editors.h"
-#include "plugin/action_table.h"
+#include "engine/host_window.h"
+#include "platform/process_lifetime.h"
 #include "plugin/dispatch.h"
 #include "plugin/host_bridge.h"
 #include "plugin/lifecycle.h"
-#include "plugin/process_state.h"
 
 using namespace hueloom;
 
@@ -34,13 +33,13 @@ int32_t guarded(Body&& body) noexcept {
 extern "C" {
 
 int32_t WINAPI nbInitialize(HWND hostWindow) {
-    process().hostWindow = hostWindow;
+    setHostWindow(hostWindow);
     return 0;
 }
 
 int32_t WINAPI nbInitPlugIn(HWND hostWindow, char** title, char** publisher, char** hint) {
     return guarded([&] {
-        process().hostWindow = hostWindow;
+        setHostWindow(hostWindow);
         HostBridge::writeOut(title, kTitle);
         HostBridge::writeOut(publisher, kPublisher);
         HostBridge::writeOut(hint, kHint);
@@ -59,7 +58,7 @@ int32_t WINAPI nbGetPluginInfo(char** title, char** description, void*) {
 int32_t WINAPI nbRegisterPlugIn(void* registerAction, void* unusedValue, void* getVariable,
                                 void* setVariable) {
     return guarded([&] {
-        HostCallbacks& host = process().host;
+        HostCallbacks& host = hostCallbacks();
         host.registerAction = reinterpret_cast<RegisterActionCallback>(registerAction);
         host.unusedValue = unusedValue;
         host.getVariable = reinterpret_cast<GetVariableCallback>(getVariable);
@@ -71,17 +70,17 @@ int32_t WINAPI nbRegisterPlugIn(void* registerAction, void* unusedValue, void* g
 }
 
 int32_t WINAPI nbRegisterScriptProcessor(void* scriptProcessor) {
-    process().host.scriptProcessor = reinterpret_cast<ScriptProcessorCallback>(scriptProcessor);
+    hostCallbacks().scriptProcessor = reinterpret_cast<ScriptProcessorCallback>(scriptProcessor);
     return 0;
 }
 
 int32_t WINAPI nbExecAction(int32_t action, void* params) {
-    if (process().shuttingDown) return 0;
+    if (shuttingDown()) return 0;
     return guarded([&] { return executeAction(action, params); });
 }
 
 int32_t WINAPI nbEditAction(int32_t action, void* params) {
-    if (action < 1 || action > kActionCount || process().shuttingDown) return 0;
+    if (shuttingDown()) return 0;
     return guarded([&] { return editAction(action, params); });
 }
 

@@ -3,12 +3,38 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/ansi_text.h"
 #include "platform/heap_block.h"
-#include "plugin/process_state.h"
+#include "platform/process_lifetime.h"
+
+namespace hueloom {
+
+namespace {
+HostCallbacks g_host;
+}
+
+HostCallbacks& hostCallbacks() noexcept { return g_host; }
+
+void resetHostCallbacks() noexcept {
+    // The exchange buffers live for the whole process; they are kept across a re-start.
+    HostCallbacks fresh;
+    fresh.nameBuffer = g_host.nameBuffer;
+    fresh.valueBuffer = g_host.valueBuffer;
+    g_host = fresh;
+}
+
+} // namespace hueloom
 
 namespace hueloom::HostBridge {
 
 namespace {
+
+// The host's callbacks as every call into the host finds them.
+struct BridgeState {
+    HostCallbacks& host;
+};
+
+BridgeState bridgeState() { return {hostCallbacks()}; }
 
 constexpr UINT kBlockFlags = GMEM_FIXED | GMEM_ZEROINIT;  // 0x40: fixed, zero-filled
 
@@ -210,12 +236,7 @@ std::wstring fromHostText(const char* text) {
     if (!text) return {};
     const size_t length = boundedLength(text);
     if (length == 0) return {};
-    const int bytes = static_cast<int>(length > 0x7FFFFFF ? 0x7FFFFFF : length);
-    const int chars = MultiByteToWideChar(CP_ACP, 0, text, bytes, nullptr, 0);
-    if (chars <= 0) return {};
-    std::wstring out(static_cast<size_t>(chars), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, bytes, out.data(), chars);
-    return out;
+    return decodeAnsi(std::string_view(text, length));
 }
 
 void writeOut(char** outPointer, std::wstring_view text) {
@@ -239,8 +260,8 @@ void putParam(void* params, int index, std::wstring_view text) {
 }
 
 void setVariable(std::wstring_view name, std::wstring_view value) {
-    const ProcessState& state = process();
-    if (state.shuttingDown || !state.host.setVariable) return;
+    const BridgeState state = bridgeState();
+    if (hueloom::shuttingDown() || !state.host.setVariable) return;
     char* const nameBlock = toHostText(name);
     char* const valueBlock = toHostText(value);
     state.host.setVariable(nameBlock, valueBlock);
@@ -271,18 +292,18 @@ std::string variableNameBytes(std::wstring_view name, UINT codePage) {
 }
 
 std::wstring getVariable(std::wstring_view name) {
-    ProcessState& state = process();
-    if (state.shuttingDown || !state.host.getVariable) return {};
+    const BridgeState state = bridgeState();
+    if (hueloom::shuttingDown() || !state.host.getVariable) return {};
     if (!ensureExchangeBuffers(state.host)) return {};
     if (state.host.readerStyle == ReaderStyle::Unknown) settleReaderStyle(state.host);
     // The reader may have been called back into the plug-in's shutdown meanwhile.
-    if (state.shuttingDown || !state.host.getVariable) return {};
+    if (hueloom::shuttingDown() || !state.host.getVariable) return {};
     return takeReadValue(state.host, callReader(state.host, name));
 }
 
 void goSub(std::wstring_view line) {
-    const ProcessState& state = process();
-    if (state.shuttingDown || !state.host.scriptProcessor) return;
+    const BridgeState state = bridgeState();
+    if (hueloom::shuttingDown() || !state.host.scriptProcessor) return;
     char* block = toHostText(line);
     if (!block) return;
     state.host.scriptProcessor(block);

@@ -38,6 +38,11 @@ struct HostCallbacks {
     uint32_t readSerial = 0;        // varies the guard bytes of each read
 };
 
+// The callbacks as the host gave them; the only copy in the process.
+[[nodiscard]] HostCallbacks& hostCallbacks() noexcept;
+// Process attach: no callbacks (the exchange buffers are kept).
+void resetHostCallbacks() noexcept;
+
 inline constexpr size_t kNameBufferSize = 260;
 inline constexpr size_t kValueBufferSize = 4096;
 inline constexpr size_t kMaxVariableNameChars = 255;

@@ -124,10 +124,7 @@ private:
 } // namespace
 
 ParsedColor parseColor(std::wstring_view text) noexcept {
-    size_t begin = 0, end = text.size();
-    while (begin < end && text[begin] == L' ') ++begin;
-    while (end > begin && text[end - 1] == L' ') --end;
-    std::wstring_view t = text.substr(begin, end - begin);
+    std::wstring_view t = trimmed(text);
     if (t.empty()) return {};
     if (t.front() == L'#') t.remove_prefix(1);
 
@@ -256,10 +253,6 @@ double readReal(std::wstring_view text) noexcept {
     }
     const double magnitude = digits.toDouble(exponent);
     return negative ? -magnitude : magnitude;
-}
-
-Color checkMarkColor(Color face) noexcept {
-    return colorBrightness(face) < kLightMarkFaceBrightness ? kWhite : makeColor(32, 32, 32);
 }
 
 } // namespace hueloom

@@ -31,12 +31,6 @@ struct ParsedColor {
 
 inline constexpr Color kWhite = 0xFFFFFF;
 inline constexpr Color kBlack = 0x000000;
-// Disabled glyphs and text: this share of the text colour mixed into the background.
-inline constexpr int32_t kDisabledBlendPercent = 45;
-// The check mark stands out from the box face: white on faces below this brightness
-// (a stricter line than `isDarkColor`), RGB 32,32,32 on brighter ones.
-inline constexpr int32_t kLightMarkFaceBrightness = 140000;
-[[nodiscard]] Color checkMarkColor(Color face) noexcept;
 
 inline constexpr int32_t redOf(Color c) noexcept { return static_cast<int32_t>(c & 0xFF); }
 inline constexpr int32_t greenOf(Color c) noexcept { return static_cast<int32_t>((c >> 8) & 0xFF); }

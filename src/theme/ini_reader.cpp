@@ -1,5 +1,6 @@
 #include "theme/ini_reader.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "common/text.h"
@@ -22,14 +23,6 @@ void appendCodePoint(std::wstring& out, char32_t code) {
     out += static_cast<wchar_t>(code);
 }
 
-bool isBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-std::wstring_view trimBlanks(std::wstring_view text) {
-    size_t begin = 0, end = text.size();
-    while (begin < end && isBlank(text[begin])) ++begin;
-    while (end > begin && isBlank(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
 
 // Without a decoder, bytes stand for the code points 0..255 (Latin-1).
 std::wstring decodeLatin1(std::string_view bytes) {
@@ -45,9 +38,7 @@ public:
     explicit DocumentBuilder(std::vector<IniSection>& sections) : sections_(sections) {}
 
     void addLine(std::wstring_view line, int number) {
-        size_t start = 0;
-        while (start < line.size() && isBlank(line[start])) ++start;
-        line.remove_prefix(start);
+        line.remove_prefix(std::min(line.find_first_not_of(kSpacesAndTabs), line.size()));
         if (line.empty() || line.front() == L';') return;
         if (line.front() == L'[') {
             // The name runs to the first "]" or to the end of the line.
@@ -57,8 +48,8 @@ public:
         }
         const size_t equals = line.find(L'=');
         IniEntry entry;
-        entry.key = std::wstring(trimBlanks(line.substr(0, equals)));
-        if (equals != std::wstring_view::npos) entry.value = std::wstring(trimBlanks(line.substr(equals + 1)));
+        entry.key = std::wstring(trimmed(line.substr(0, equals), kSpacesAndTabs));
+        if (equals != std::wstring_view::npos) entry.value = std::wstring(trimmed(line.substr(equals + 1), kSpacesAndTabs));
         entry.line = number;
         if (current_ == kNone) {
             ++outside_;

@@ -4,11 +4,9 @@
 #include <cstdint>
 
 #include "theme/color.h"
+#include "theme/mode.h"
 
 namespace hueloom {
-
-// The base mode a skin selects; the same values as ThemeMode.
-enum class SkinMode : int32_t { System = 0, Dark = 1, Light = 2 };
 
 struct Palette {
     Color controlBack;
@@ -19,9 +17,6 @@ struct Palette {
 
 // Dark and Light: what a change to that mode writes. System: the stock look that Reset
 // restores; Reset keeps the accent, so the accent given here is only the one at load.
-[[nodiscard]] Palette modePalette(SkinMode mode) noexcept;
-
-// "Dark", "Light" or "System".
-[[nodiscard]] const wchar_t* skinModeName(SkinMode mode) noexcept;
+[[nodiscard]] Palette modePalette(Mode mode) noexcept;
 
 } // namespace hueloom

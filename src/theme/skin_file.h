@@ -1,15 +1,22 @@
 #pragma once
-#include <cstdint>
+// Loading a skin file: its bytes, decoded, read into settings. Nothing in the theme or on
+// any window changes here.
+#include <optional>
 #include <string>
-#include <string_view>
+
+#include "theme/skin_settings.h"
 
 namespace hueloom {
 
-// The Apply action: reads a skin file, sets the whole theme, exports its "Objects" entries
-// and runs the optional subroutine.
-int32_t applySkinFile(const std::wstring& path, const std::wstring& subroutine);
+enum class SkinLoadOutcome { Loaded, NotFound, CannotOpen };
 
-// The skin's name when the file gives none: the file name without folder and extension.
-[[nodiscard]] std::wstring skinNameFromPath(std::wstring_view path);
+struct SkinLoad {
+    SkinLoadOutcome outcome = SkinLoadOutcome::NotFound;
+    std::optional<SkinSettings> settings;  // set when Loaded
+};
+
+// Never throws: a file that exhausts memory while it is read counts as one that cannot be
+// opened.
+[[nodiscard]] SkinLoad loadSkinFile(const std::wstring& path) noexcept;
 
 } // namespace hueloom

@@ -1,16 +1,6 @@
 #include "theme/skin_rules.h"
 
-#include "common/text.h"
-#include "theme/skin_file.h"
-
 namespace hueloom {
-
-bool isSystemSkinMode(std::wstring_view word) {
-    const std::wstring m = normalizedWord(word);
-    return m == L"system" || m == L"default" || m == L"none";
-}
-
-bool isLightSkinMode(std::wstring_view word) { return normalizedWord(word) == L"light"; }
 
 std::wstring skinNameFromPath(std::wstring_view path) {
     const size_t slash = path.find_last_of(L"\\/");

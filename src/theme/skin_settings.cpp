@@ -1,7 +1,6 @@
 #include "theme/skin_settings.h"
 
 #include "common/text.h"
-#include "theme/skin_file.h"
 #include "theme/skin_rules.h"
 
 namespace hueloom {
@@ -15,9 +14,10 @@ void readColor(const IniDocument& skin, std::wstring_view key, Color& target) {
     if (color.ok) target = color.color;
 }
 
-void readTitleColor(const IniDocument& skin, std::wstring_view key, int32_t& target) {
+std::optional<Color> readTitleColor(const IniDocument& skin, std::wstring_view key) {
     const ParsedColor color = parseColor(skin.readOr(kSkinThemeSection, key, L""));
-    target = color.ok ? static_cast<int32_t>(color.color) : -1;
+    if (!color.ok) return std::nullopt;
+    return color.color;
 }
 
 } // namespace
@@ -39,9 +39,7 @@ SkinSettings readSkinSettings(const IniDocument& skin, std::wstring_view path) {
     SkinSettings settings;
     settings.name = skin.readOr(kSkinThemeSection, L"Name", skinNameFromPath(path));
     const std::wstring modeWord = skin.readOr(kSkinThemeSection, L"Mode", L"Dark");
-    settings.mode = isSystemSkinMode(modeWord) ? SkinMode::System
-                    : isLightSkinMode(modeWord) ? SkinMode::Light
-                                                : SkinMode::Dark;
+    settings.mode = readModeWord(modeWord, ModeWords::Skin).value_or(Mode::Dark);
     settings.objects = skinObjectVariables(skin);
 
     const Palette palette = modePalette(settings.mode);
@@ -49,13 +47,13 @@ SkinSettings readSkinSettings(const IniDocument& skin, std::wstring_view path) {
     settings.controlText = palette.controlText;
     settings.pageBack = palette.pageBack;
     settings.accent = palette.accent;
-    if (settings.mode == SkinMode::System) return settings;
+    if (settings.mode == Mode::System) return settings;
 
     readColor(skin, L"ControlBack", settings.controlBack);
     readColor(skin, L"ControlText", settings.controlText);
     readColor(skin, L"PageBack", settings.pageBack);
-    readTitleColor(skin, L"TitleBar", settings.titleBar);
-    readTitleColor(skin, L"TitleText", settings.titleText);
+    settings.titleBar = readTitleColor(skin, L"TitleBar");
+    settings.titleText = readTitleColor(skin, L"TitleText");
     settings.articleText = !isOffWord(skin.readOr(kSkinThemeSection, L"ArticleText", L"On"));
     settings.glyphs = !isOffWord(skin.readOr(kSkinThemeSection, L"Glyphs", L"On"));
 

@@ -9,7 +9,10 @@
 #include <vector>
 
 #include "theme/color.h"
+#include <optional>
+
 #include "theme/ini_reader.h"
+#include "theme/mode.h"
 #include "theme/palette.h"
 
 namespace hueloom {
@@ -30,15 +33,15 @@ struct SkinVariable {
 
 struct SkinSettings {
     std::wstring name;  // "Name", or the file name without folder and extension
-    SkinMode mode = SkinMode::Dark;
+    Mode mode = Mode::Dark;
     // Dark and Light: the palette of the mode with the file's colours over it. System: the
     // stock look; the colour keys, the switches and the accent are not read then, and
     // Apply keeps the accent and the switches already in force.
     Color controlBack = 0;
     Color controlText = 0;
     Color pageBack = 0;
-    int32_t titleBar = -1;  // -1: the system's caption colour
-    int32_t titleText = -1;
+    std::optional<Color> titleBar;  // nullopt: the system's caption colour
+    std::optional<Color> titleText;
     Color accent = 0;
     bool glyphs = true;
     bool articleText = true;

@@ -1,42 +1,41 @@
 #pragma once
 // The one record of the current theme. Every action that changes the look writes it;
-// everything that paints or themes reads it at that moment.
-#include <windows.h>
-
+// everything that paints or themes reads it at that moment. Pure data: the brushes made
+// from it belong to paint/theme_brushes.h.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "theme/color.h"
+#include "theme/mode.h"
 
 namespace hueloom {
 
-enum class ThemeMode : int32_t { System = 0, Dark = 1, Light = 2 };
-
 struct ThemeState {
-    ThemeMode mode = ThemeMode::System;
+    Mode mode = Mode::System;
     bool active = false;               // the plug-in's own control colours are in force
     Color controlBack = 0xFFFFFF;
     Color controlText = 0x000000;
     Color pageBack = 0xF0F0F0;
-    int32_t titleBar = -1;             // -1: system default caption colour
-    int32_t titleText = -1;
+    std::optional<Color> titleBar;     // nullopt: the system's caption colour
+    std::optional<Color> titleText;
     Color accent = 0xF9643D;           // RGB 61,100,249
     bool glyphs = true;
     bool articleText = true;
-    HBRUSH controlBrush = nullptr;     // owned; painters only borrow it
-    HBRUSH pageBrush = nullptr;
     std::wstring skinName;
     std::wstring skinFile;
 };
 
-// Writes the palette of the current mode (Dark or Light), sets `active` and rebuilds the
-// brushes. Callers set `mode` just before.
-void applyModePalette();
-void rebuildBrushes();
-// Deletes both brushes (process detach).
-void deleteThemeBrushes();
+// The process's theme (everything runs on the host's GUI thread).
+[[nodiscard]] ThemeState& currentTheme() noexcept;
+// Process attach: the load-time theme.
+void resetCurrentTheme();
 
-// The texts "Dark", "Light" or "System".
-const wchar_t* modeName(ThemeMode mode);
+// Writes the palette of `mode` (Dark or Light; anything else counts as Dark) into the
+// colours and sets `active`.
+void applyModePalette(ThemeState& theme, Mode mode);
+// The stock look Reset gives back: System mode, no own colours, no caption colours. The
+// accent and the switches stay.
+void applyStockLook(ThemeState& theme);
 
 } // namespace hueloom

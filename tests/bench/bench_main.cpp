@@ -79,7 +79,7 @@ void drainMessages() {
 int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&init);
-    hueloom::pluginStartup(GetModuleHandleW(nullptr));
+    hueloom::pluginStartup();
 
     bench::Options options;
     std::string filter;

@@ -11,10 +11,15 @@
 #include "bench.h"
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
-#include "engine/subclass_ids.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
+#include "engine/theme_removal.h"
 #include "engine/theming_pass.h"
+#include "paint/theme_brushes.h"
+#include "platform/subclass.h"
 #include "plugin/lifecycle.h"
-#include "plugin/process_state.h"
+#include "support/test_seam.h"
+#include "theme/theme_state.h"
 
 namespace {
 
@@ -147,19 +152,18 @@ double timeUs(Work&& work) {
 void forgetTheming() {
     removeColorSubclasses();
     removeGlyphSubclasses();
-    process().windows.themedControls.clear();
-    process().windows.titleBarWindows.clear();
+    hueloom::windowRegistry().themedControls.clear();
+    hueloom::windowRegistry().titleBarWindows.clear();
 }
 
 void startTheme(HWND host) {
-    pluginStartup(GetModuleHandleW(nullptr));
-    ProcessState& state = process();
-    state.hostWindow = host;
+    pluginStartup();
+    setHostWindow(host);
     // A Windows 10 build, so the pass sets theme names and title-bar attributes as there.
-    state.system.buildCache = 19045;
+    testing::TestSeam::setWindowsBuild(19045);
     loadSystemFunctions();
-    state.theme.mode = ThemeMode::Dark;
-    applyModePalette();
+    applyModePalette(currentTheme(), Mode::Dark);
+    rebuildThemeBrushes(currentTheme());
 }
 
 struct Figure {
@@ -198,7 +202,7 @@ void measureColorAnswer(const Publication& publication) {
         const double throughSubclass = (bench::nowUs() - start) / kColorMessages;
         start = bench::nowUs();
         for (int i = 0; i < kColorMessages; ++i)
-            colorSubclassProc(publication.firstPage, WM_CTLCOLOREDIT, wParam, lParam, kColorSubclassId, 0);
+            colorSubclassProc(publication.firstPage, WM_CTLCOLOREDIT, wParam, lParam, idOf(SubclassId::Color), 0);
         const double inProcedure = (bench::nowUs() - start) / kColorMessages;
         allocations += bench::allocationCount() - before;
         answer.push_back(throughSubclass);
@@ -209,7 +213,7 @@ void measureColorAnswer(const Publication& publication) {
                 "procedure itself, %llu allocations in %d answers%s\n",
                 bench::median(answer), bench::median(floor), bench::median(answer) / bench::median(floor),
                 bench::median(direct), static_cast<unsigned long long>(allocations), 5 * kColorMessages * 2,
-                brush == reinterpret_cast<LRESULT>(process().theme.controlBrush) ? "" : " (NOT THEMED!)");
+                brush == reinterpret_cast<LRESULT>(hueloom::themeBrushes().control) ? "" : " (NOT THEMED!)");
     ReleaseDC(publication.firstEdit, dc);
     DestroyWindow(twin);
 }
@@ -235,11 +239,11 @@ void runEngineBenchmark(const bench::Options& options) {
         std::printf("-- %d controls, %d windows walked (built in %.0f ms)\n", publication.controls, windows,
                     (bench::nowUs() - buildStart) / 1000);
 
-        refreshWindows(true);
+        refreshWindows(hueloom::RefreshScope::AllWindows);
         publication.validate();
         // The tick runs as the timer would call it; the timer itself is not set, so no
         // stray tick lands between the measurements.
-        process().autoRefresh.running = true;
+        hueloom::autoRefreshState().running = true;
 
         Figure first{"first full pass", {}, {}}, incremental{"incremental pass", {}, {}},
             tick{"timer tick", {}, {}}, full{"full pass again", {}, {}};
@@ -252,20 +256,20 @@ void runEngineBenchmark(const bench::Options& options) {
         };
         const int rounds = size >= 5000 ? std::max(3, options.rounds - 2) : options.rounds;
         for (int round = 0; round < rounds; ++round) {
-            against(incremental, timeUs([] { refreshWindows(false); }));
+            against(incremental, timeUs([] { refreshWindows(hueloom::RefreshScope::NewWindowsOnly); }));
             against(tick, timeUs([&] { autoRefreshTick(publication.host, WM_TIMER, kAutoRefreshTimerId, 0); }));
-            against(full, timeUs([] { refreshWindows(true); }));
+            against(full, timeUs([] { refreshWindows(hueloom::RefreshScope::AllWindows); }));
             publication.validate();
             forgetTheming();
             publication.validate();
-            against(first, timeUs([] { refreshWindows(true); }));
+            against(first, timeUs([] { refreshWindows(hueloom::RefreshScope::AllWindows); }));
             publication.validate();
             bench::drainMessages();
         }
         for (const Figure* figure : {&first, &incremental, &full, &tick}) printFigure(*figure, floors, windows);
         measureColorAnswer(publication);
 
-        process().autoRefresh.running = false;
+        hueloom::autoRefreshState().running = false;
         forgetTheming();
         deleteThemeBrushes();
         std::fflush(stdout);

@@ -4,13 +4,15 @@
 #include <string>
 
 #include "engine/auto_refresh.h"
-#include "engine/subclass_ids.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
 #include "engine/update_freeze.h"
 #include "engine_scene.h"
 #include "fixtures.h"
 #include "overlay/overlay_binding.h"
+#include "platform/process_lifetime.h"
+#include "platform/subclass.h"
 #include "plugin/entry_points.h"
-#include "plugin/process_state.h"
 
 using namespace hueloom;
 using testing::EngineScene;
@@ -52,19 +54,19 @@ const wchar_t* overlayStandInClass(bool& registeredHere) {
 
 TEST_CASE("a second start sets no second timer; a stop when stopped kills nothing") {
     EngineScene scene;
-    scene.setMode(ThemeMode::Dark);
+    scene.setMode(Mode::Dark);
     startAutoRefresh();
-    REQUIRE(process().autoRefresh.running);
+    REQUIRE(hueloom::autoRefreshState().running);
     // Put a foreign timer under the same id: a second SetTimer would take it back.
     SetTimer(scene.host(), kAutoRefreshTimerId, 60000, foreignTimerProc);
     startAutoRefresh();
     (void)scene.child(WC_EDITW);
     testing::pumpMessages(700);
-    CHECK(process().autoRefresh.refreshTickCount == 0);
-    CHECK(process().autoRefresh.running);
+    CHECK(hueloom::autoRefreshState().refreshTickCount == 0);
+    CHECK(hueloom::autoRefreshState().running);
 
     stopAutoRefresh();
-    CHECK_FALSE(process().autoRefresh.running);
+    CHECK_FALSE(hueloom::autoRefreshState().running);
     CHECK_FALSE(KillTimer(scene.host(), kAutoRefreshTimerId));  // the stop killed it
 
     SetTimer(scene.host(), kAutoRefreshTimerId, 60000, foreignTimerProc);
@@ -74,19 +76,19 @@ TEST_CASE("a second start sets no second timer; a stop when stopped kills nothin
 
 TEST_CASE("no timer without a host window; a failed SetTimer is tried again at the next start") {
     EngineScene scene;
-    process().hostWindow = nullptr;
+    hueloom::setHostWindow(nullptr);
     startAutoRefresh();
-    CHECK_FALSE(process().autoRefresh.running);
+    CHECK_FALSE(hueloom::autoRefreshState().running);
 
     HWND gone = scene.topLevel(WS_OVERLAPPEDWINDOW);
     DestroyWindow(gone);
-    process().hostWindow = gone;
+    hueloom::setHostWindow(gone);
     startAutoRefresh();
-    CHECK_FALSE(process().autoRefresh.running);
+    CHECK_FALSE(hueloom::autoRefreshState().running);
 
-    process().hostWindow = scene.host();
+    hueloom::setHostWindow(scene.host());
     startAutoRefresh();
-    CHECK(process().autoRefresh.running);
+    CHECK(hueloom::autoRefreshState().running);
 }
 
 TEST_CASE("new windows are themed within a tick; in System mode ticks theme nothing") {
@@ -95,29 +97,29 @@ TEST_CASE("new windows are themed within a tick; in System mode ticks theme noth
     HWND early = scene.child(WC_EDITW);
     testing::pumpMessages(600);
     CHECK_FALSE(testing::isRegistered(early));
-    CHECK(process().autoRefresh.refreshTickCount == 0);
+    CHECK(hueloom::autoRefreshState().refreshTickCount == 0);
 
-    scene.setMode(ThemeMode::Dark);
+    scene.setMode(Mode::Dark);
     HWND late = scene.child(WC_EDITW);
     testing::pumpMessages(600);
     CHECK(testing::isRegistered(early));
     CHECK(testing::isRegistered(late));
-    CHECK(process().autoRefresh.refreshTickCount > 0);
+    CHECK(hueloom::autoRefreshState().refreshTickCount > 0);
 }
 
 TEST_CASE("a page change themes the new page once the host has built it, even with AutoRefresh off") {
     EngineScene scene;
-    scene.setMode(ThemeMode::Dark);
+    scene.setMode(Mode::Dark);
     stopAutoRefresh();
     // The host announces the page before its windows exist.
     nbMessage(6, 0);
-    CHECK(process().autoRefresh.deferredPassPending);
+    CHECK(hueloom::autoRefreshState().deferredPassPending);
     HWND onNewPage = scene.child(WC_EDITW);
     CHECK_FALSE(testing::isRegistered(onNewPage));
     testing::pumpMessages(200);
     CHECK(testing::isRegistered(onNewPage));
-    CHECK_FALSE(process().autoRefresh.deferredPassPending);
-    CHECK_FALSE(process().autoRefresh.running);  // one pass, not the timer
+    CHECK_FALSE(hueloom::autoRefreshState().deferredPassPending);
+    CHECK_FALSE(hueloom::autoRefreshState().running);  // one pass, not the timer
     CHECK_FALSE(KillTimer(scene.host(), kDeferredPassTimerId));  // it has killed itself
 
     // Two announcements before the loop runs make one pass; closing cancels a pending one.
@@ -125,50 +127,50 @@ TEST_CASE("a page change themes the new page once the host has built it, even wi
     nbMessage(6, 0);
     HWND late = scene.child(WC_EDITW);
     nbMessage(2, 0);
-    CHECK_FALSE(process().autoRefresh.deferredPassPending);
+    CHECK_FALSE(hueloom::autoRefreshState().deferredPassPending);
     testing::pumpMessages(200);
     CHECK_FALSE(testing::isRegistered(late));
 
     // In System mode a page change does nothing at all.
     nbMessage(6, 0);
-    CHECK_FALSE(process().autoRefresh.deferredPassPending);
+    CHECK_FALSE(hueloom::autoRefreshState().deferredPassPending);
 }
 
 TEST_CASE("a freeze left open is ended by the timer about 2.5 s later") {
     EngineScene scene;
     HWND edit = scene.child(WC_EDITW);
     beginUpdate();
-    REQUIRE(process().autoRefresh.running);
+    REQUIRE(hueloom::autoRefreshState().running);
     testing::pumpMessages(1800);
-    CHECK(process().windows.updateDepth == 1);
-    CHECK(process().windows.frozenWindows.contains(edit));
+    CHECK(hueloom::windowRegistry().updateDepth == 1);
+    CHECK(hueloom::windowRegistry().frozenWindows.contains(edit));
 
     testing::pumpMessages(1500);
-    CHECK(process().windows.updateDepth == 0);
-    CHECK(process().windows.frozenWindows.empty());
+    CHECK(hueloom::windowRegistry().updateDepth == 0);
+    CHECK(hueloom::windowRegistry().frozenWindows.empty());
     CHECK(IsWindowVisible(edit));
 }
 
 TEST_CASE("a tick during shutdown does nothing") {
     EngineScene scene;
-    scene.setMode(ThemeMode::Dark);
+    scene.setMode(Mode::Dark);
     beginUpdate();
-    process().windows.freezeStartMs = monotonicMs() - 10000;
+    hueloom::windowRegistry().freezeStartMs = monotonicMs() - 10000;
     HWND edit = scene.child(WC_EDITW);
-    process().shuttingDown = true;
+    hueloom::setShuttingDown(true);
     autoRefreshTick(scene.host(), WM_TIMER, kAutoRefreshTimerId, 0);
-    CHECK(process().windows.updateDepth == 1);
+    CHECK(hueloom::windowRegistry().updateDepth == 1);
     CHECK_FALSE(testing::isRegistered(edit));
 
-    process().shuttingDown = false;
+    hueloom::setShuttingDown(false);
     autoRefreshTick(scene.host(), WM_TIMER, kAutoRefreshTimerId, 0);
-    CHECK(process().windows.updateDepth == 0);
+    CHECK(hueloom::windowRegistry().updateDepth == 0);
     CHECK(testing::isRegistered(edit));
 }
 
 TEST_CASE("ListWindows of a host without children") {
     EngineScene scene;
-    CHECK(listWindows() == 1);
+    CHECK(testing::executeAction(12, {}) == 1);  // ListWindows
     CHECK(FakeHost::current().var("[Skin.Windows]") == "Top " + number(scene.host()) + "|");
     CHECK(FakeHost::current().var("[Skin.WindowCount]") == "0");
     CHECK(FakeHost::current().lastError() == "OK");
@@ -184,7 +186,7 @@ TEST_CASE("ListWindows describes every descendant in one exact line each") {
     const std::wstring longCaption(70, L'x');
     HWND longOne = scene.child(WC_STATICW, 0, longCaption.c_str());
 
-    listWindows();
+    testing::executeAction(12, {});  // ListWindows
     CHECK(windowLineOf(edit) == number(edit) + " Edit kind=1 vis=1/1 ex=$200 rc=" + rectText(edit) + " 'Name'|");
     CHECK(windowLineOf(panel) ==
           number(panel) + " HueloomTestWindow kind=0 vis=0/0 ex=$0 rc=" + rectText(panel) + " 'Panel'|");
@@ -205,7 +207,7 @@ TEST_CASE("ListWindows: an overlay line names the object it covers; a set top bi
     HWND layered = scene.child(WC_STATICW);
     SetWindowLongW(layered, GWL_EXSTYLE, static_cast<LONG>(0x80000000u | WS_EX_TRANSPARENT));
 
-    listWindows();
+    testing::executeAction(12, {});  // ListWindows
     const std::string overlayLine = windowLineOf(overlay);
     CHECK(overlayLine.find(" HueloomOverlay kind=0 ") != std::string::npos);
     CHECK(overlayLine.find(" ctrl=" + number(object) + " ''|") != std::string::npos);

@@ -4,7 +4,8 @@
 #include "engine/classify.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "plugin/process_state.h"
+#include "platform/window_relations.h"
+#include "support/test_seam.h"
 
 using namespace hueloom;
 using testing::EngineScene;
@@ -59,17 +60,18 @@ TEST_CASE("class names are read lower-cased; classification reads name and butto
 }
 
 TEST_CASE("the base class wins when RealGetWindowClassW knows it; otherwise the registered name") {
+    testing::TestSeam seam;
     EngineScene scene;
     HWND memo = scene.child(superclassedEdit());
     g_baseClassOf = memo;
-    process().system.realGetWindowClassW = baseClassOfSuperclass;
+    seam.system().realGetWindowClassW = baseClassOfSuperclass;
     CHECK(windowClassName(memo) == L"edit");
     CHECK(classifyWindow(memo) == ControlKind::Edit);
 
     // The function answering 0, or missing, falls back to GetClassNameW.
     HWND other = scene.child(superclassedEdit());
     CHECK(windowClassName(other) == L"themedmemobox");
-    process().system.realGetWindowClassW = nullptr;
+    seam.system().realGetWindowClassW = nullptr;
     CHECK(windowClassName(memo) == L"themedmemobox");
     CHECK(classifyWindow(memo) == ControlKind::None);
 

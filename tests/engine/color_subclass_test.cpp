@@ -3,11 +3,14 @@
 #include <doctest.h>
 
 #include "engine/color_subclass.h"
+#include "engine/registry.h"
 #include "engine/theming_pass.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "plugin/process_state.h"
+#include "paint/theme_brushes.h"
+#include "platform/process_lifetime.h"
 #include "theme/color.h"
+#include "theme/theme_state.h"
 
 using namespace hueloom;
 using testing::DibCanvas;
@@ -34,12 +37,12 @@ DcAnswer ask(HWND parent, UINT message, HWND control) {
 }
 
 LRESULT themeBrush(bool page) {
-    return reinterpret_cast<LRESULT>(page ? process().theme.pageBrush : process().theme.controlBrush);
+    return reinterpret_cast<LRESULT>(page ? hueloom::themeBrushes().page : hueloom::themeBrushes().control);
 }
 
 // The system's own answer sets its colours and brush; the theme's uses its brushes and colours.
 bool answeredByTheme(const DcAnswer& answer) {
-    const ThemeState& theme = process().theme;
+    const ThemeState& theme = hueloom::currentTheme();
     return answer.brush == themeBrush(false) || answer.brush == themeBrush(true) ||
            answer.bkColor == theme.controlBack || answer.bkColor == theme.pageBack;
 }
@@ -54,9 +57,9 @@ struct TrackScene {
                                      vertical ? 200 : 30);
         SendMessageW(track, TBM_SETRANGE, FALSE, MAKELPARAM(0, 100));
         SendMessageW(track, TBM_SETPOS, TRUE, 50);
-        scene.setMode(ThemeMode::Dark);
-        process().theme.accent = RGB(200, 40, 40);  // distinct from every palette colour
-        refreshWindows(false);
+        scene.setMode(Mode::Dark);
+        hueloom::currentTheme().accent = RGB(200, 40, 40);  // distinct from every palette colour
+        refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     }
     RECT thumb() const {
         RECT r{};
@@ -83,9 +86,9 @@ TEST_CASE("edits answer opaque control colours, other kinds sit transparent on t
     HWND readOnly = scene.child(WC_EDITW, ES_READONLY);
     HWND check = scene.child(WC_BUTTONW, BS_AUTOCHECKBOX);
     HWND list = scene.child(WC_LISTBOXW);
-    scene.setMode(ThemeMode::Dark);
-    refreshWindows(false);
-    const ThemeState& theme = process().theme;
+    scene.setMode(Mode::Dark);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
+    const ThemeState& theme = hueloom::currentTheme();
 
     // A read-only edit asks as a static but keeps the control colours, mode untouched.
     const DcAnswer edit = ask(scene.host(), WM_CTLCOLORSTATIC, readOnly);
@@ -114,8 +117,8 @@ TEST_CASE("edits answer opaque control colours, other kinds sit transparent on t
 TEST_CASE("a combo box's drop-down list gets list colours only when it asks the combo box") {
     EngineScene scene;
     HWND combo = scene.child(WC_COMBOBOXW, CBS_DROPDOWNLIST);
-    scene.setMode(ThemeMode::Dark);
-    refreshWindows(false);
+    scene.setMode(Mode::Dark);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
     REQUIRE(GetComboBoxInfo(combo, &info));
@@ -124,7 +127,7 @@ TEST_CASE("a combo box's drop-down list gets list colours only when it asks the 
 
     const DcAnswer fromCombo = ask(combo, WM_CTLCOLORLISTBOX, info.hwndList);
     CHECK(fromCombo.brush == themeBrush(false));
-    CHECK(fromCombo.bkColor == process().theme.controlBack);
+    CHECK(fromCombo.bkColor == hueloom::currentTheme().controlBack);
     const DcAnswer fromHost = ask(scene.host(), WM_CTLCOLORLISTBOX, info.hwndList);
     CHECK_FALSE(answeredByTheme(fromHost));
 }
@@ -132,22 +135,22 @@ TEST_CASE("a combo box's drop-down list gets list colours only when it asks the 
 TEST_CASE("nothing is answered while the theme is inactive, without brush or while shutting down") {
     EngineScene scene;
     HWND edit = scene.child(WC_EDITW);
-    scene.setMode(ThemeMode::Dark);
-    refreshWindows(false);
+    scene.setMode(Mode::Dark);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     REQUIRE(ask(scene.host(), WM_CTLCOLOREDIT, edit).brush == themeBrush(false));
 
-    process().theme.active = false;
+    hueloom::currentTheme().active = false;
     CHECK_FALSE(answeredByTheme(ask(scene.host(), WM_CTLCOLOREDIT, edit)));
-    process().theme.active = true;
+    hueloom::currentTheme().active = true;
 
-    process().shuttingDown = true;
+    hueloom::setShuttingDown(true);
     CHECK_FALSE(answeredByTheme(ask(scene.host(), WM_CTLCOLOREDIT, edit)));
-    process().shuttingDown = false;
+    hueloom::setShuttingDown(false);
 
-    HBRUSH brush = process().theme.controlBrush;
-    process().theme.controlBrush = nullptr;
+    HBRUSH brush = hueloom::themeBrushes().control;
+    hueloom::themeBrushes().control = nullptr;
     CHECK_FALSE(answeredByTheme(ask(scene.host(), WM_CTLCOLOREDIT, edit)));
-    process().theme.controlBrush = brush;
+    hueloom::themeBrushes().control = brush;
 }
 
 TEST_CASE("track-bar channel: a 4-pixel bar, accent up to the thumb's centre") {
@@ -161,10 +164,10 @@ TEST_CASE("track-bar channel: a 4-pixel bar, accent up to the thumb's centre") {
     DibCanvas canvas(220, 40);
     canvas.fill(kUntouched);
     CHECK(s.draw(canvas.dc(), TBCD_CHANNEL, channel) == CDRF_SKIPDEFAULT);
-    const Color channelColor = contrastShade(process().theme.pageBack);
+    const Color channelColor = contrastShade(hueloom::currentTheme().pageBack);
     // Centre row 13: the bar covers rows 11 to 14.
-    CHECK(canvas.pixel(channel.left + 4, 13) == process().theme.accent);
-    CHECK(canvas.pixel(thumbCentre - 3, 12) == process().theme.accent);
+    CHECK(canvas.pixel(channel.left + 4, 13) == hueloom::currentTheme().accent);
+    CHECK(canvas.pixel(thumbCentre - 3, 12) == hueloom::currentTheme().accent);
     CHECK(canvas.pixel(thumbCentre + 3, 13) == channelColor);
     CHECK(canvas.pixel(channel.right - 4, 12) == channelColor);
     CHECK(canvas.pixel(50, 10) == kUntouched);
@@ -173,7 +176,7 @@ TEST_CASE("track-bar channel: a 4-pixel bar, accent up to the thumb's centre") {
     // Thumb centre at or left of the channel's left end: no accent part at all.
     canvas.fill(kUntouched);
     s.draw(canvas.dc(), TBCD_CHANNEL, RECT{thumbCentre, 10, 192, 16});
-    for (int x = thumbCentre; x < 192; ++x) CHECK(canvas.pixel(x, 13) != process().theme.accent);
+    for (int x = thumbCentre; x < 192; ++x) CHECK(canvas.pixel(x, 13) != hueloom::currentTheme().accent);
     CHECK(canvas.pixel(thumbCentre + 4, 13) == channelColor);
 }
 
@@ -188,15 +191,15 @@ TEST_CASE("vertical track bar: the accent runs from the thumb's centre down to t
     DibCanvas canvas(40, 220);
     canvas.fill(kUntouched);
     s.draw(canvas.dc(), TBCD_CHANNEL, channel);
-    CHECK(canvas.pixel(13, thumbCentre + 3) == process().theme.accent);
-    CHECK(canvas.pixel(12, channel.bottom - 4) == process().theme.accent);
-    CHECK(canvas.pixel(13, thumbCentre - 3) == contrastShade(process().theme.pageBack));
+    CHECK(canvas.pixel(13, thumbCentre + 3) == hueloom::currentTheme().accent);
+    CHECK(canvas.pixel(12, channel.bottom - 4) == hueloom::currentTheme().accent);
+    CHECK(canvas.pixel(13, thumbCentre - 3) == contrastShade(hueloom::currentTheme().pageBack));
     CHECK(canvas.pixel(10, 100) == kUntouched);
 }
 
 TEST_CASE("track-bar thumb: a circle on the page, shaded by state, grey when disabled") {
     TrackScene s;
-    const ThemeState& theme = process().theme;
+    const ThemeState& theme = hueloom::currentTheme();
     const RECT area{20, 5, 40, 35};  // 20 x 30: circle of radius 10 around (30, 20)
     DibCanvas canvas(60, 40);
     const auto centreAfter = [&](UINT state) {
@@ -208,7 +211,8 @@ TEST_CASE("track-bar thumb: a circle on the page, shaded by state, grey when dis
     };
     CHECK(centreAfter(0) == theme.accent);
     CHECK(centreAfter(CDIS_SELECTED) == blendColors(theme.accent, 0x000000, 20));
-    CHECK(centreAfter(CDIS_HOT) == blendColors(theme.accent, 0xFFFFFF, 25));
+    // The hot shade of both track painters: 20 % towards white, as the overlays always had.
+    CHECK(centreAfter(CDIS_HOT) == blendColors(theme.accent, 0xFFFFFF, 20));
     CHECK(centreAfter(CDIS_SELECTED | CDIS_HOT) == blendColors(theme.accent, 0x000000, 20));
 
     EnableWindow(s.track, FALSE);
@@ -242,12 +246,12 @@ TEST_CASE("the parent answers track-bar custom draw only with glyphs on") {
     CHECK(notify(reinterpret_cast<LPARAM>(&cd)) == CDRF_NOTIFYITEMDRAW);
     CHECK(notify(0) == 0);  // passed on untouched
 
-    process().theme.glyphs = false;
+    hueloom::currentTheme().glyphs = false;
     CHECK(notify(reinterpret_cast<LPARAM>(&cd)) == CDRF_DODEFAULT);
-    process().theme.glyphs = true;
+    hueloom::currentTheme().glyphs = true;
 
     // A track bar that is not registered is drawn by the system.
-    process().windows.themedControls.erase(s.track);
+    hueloom::windowRegistry().themedControls.erase(s.track);
     CHECK(notify(reinterpret_cast<LPARAM>(&cd)) == CDRF_DODEFAULT);
 }
 
@@ -259,7 +263,7 @@ TEST_CASE("a real track bar printed through its parent shows the themed thumb") 
     canvas.fill(kUntouched);
     SendMessageW(s.track, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
     const RECT thumb = s.thumb();
-    CHECK(canvas.pixel((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2) == process().theme.accent);
+    CHECK(canvas.pixel((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2) == hueloom::currentTheme().accent);
 }
 
 TEST_CASE("track-bar drawing leaves the DC as it found it and leaks no GDI object") {

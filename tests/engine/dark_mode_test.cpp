@@ -4,11 +4,14 @@
 
 #include <richedit.h>
 
+#include "engine/native_theming.h"
+#include "engine/registry.h"
 #include "engine/theming_pass.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "platform/dark_mode.h"
-#include "plugin/process_state.h"
+#include "platform/native_theme.h"
+#include "support/test_seam.h"
+#include "theme/theme_state.h"
 
 using namespace hueloom;
 using testing::EngineScene;
@@ -53,20 +56,20 @@ struct BuildScenario {
     EngineScene scene;
     HWND combo, edit, hostObject;
 
-    BuildScenario(int build, bool withOrdinals, ThemeMode mode) : scene(build, withOrdinals) {
+    BuildScenario(int build, bool withOrdinals, Mode mode) : scene(build, withOrdinals) {
         combo = scene.child(WC_COMBOBOXW, CBS_DROPDOWNLIST);
         edit = scene.child(WC_EDITW);
         hostObject = scene.child(hostCheckBoxClass());
         scene.setMode(mode);
-        setAppDarkMode();
-        refreshWindows(true);
+        applyAppMode();
+        refreshWindows(hueloom::RefreshScope::AllWindows);
     }
 };
 
 } // namespace
 
 TEST_CASE("Dark on build 19045: mode numbers, dark names and title-bar attribute 20") {
-    BuildScenario s(19045, true, ThemeMode::Dark);
+    BuildScenario s(19045, true, Mode::Dark);
     const SystemCallLog& log = SystemCallLog::current();
     CHECK(log.preferredAppMode == std::vector<int>{2});
     CHECK(log.refreshColorPolicy == 1);
@@ -84,32 +87,32 @@ TEST_CASE("Dark on build 19045: mode numbers, dark names and title-bar attribute
     CHECK(host.dark19 == -1);
     CHECK(host.caption == -1);  // no caption colours before Windows 11
     CHECK(host.captionText == -1);
-    CHECK(process().windows.titleBarWindows.contains(s.scene.host()));
+    CHECK(hueloom::windowRegistry().titleBarWindows.contains(s.scene.host()));
 }
 
 TEST_CASE("Dark on builds 18363 and 17763: attribute 19, then the flag form of the preference") {
     SUBCASE("18363") {
-        BuildScenario s(18363, true, ThemeMode::Dark);
+        BuildScenario s(18363, true, Mode::Dark);
         CHECK(SystemCallLog::current().preferredAppMode == std::vector<int>{2});
         const DwmValues host = dwmValuesFor(s.scene.host());
         CHECK(host.dark19 == 1);
         CHECK(host.dark20 == -1);
     }
     SUBCASE("17763") {
-        BuildScenario s(17763, true, ThemeMode::Dark);
+        BuildScenario s(17763, true, Mode::Dark);
         CHECK(SystemCallLog::current().preferredAppMode == std::vector<int>{1});
         CHECK(dwmValuesFor(s.scene.host()).dark19 == 1);
         CHECK(SystemCallLog::current().lastThemeFor(s.combo) == L"DarkMode_CFD");
     }
     SUBCASE("17763 in Light: the flag is 0") {
-        BuildScenario s(17763, true, ThemeMode::Light);
+        BuildScenario s(17763, true, Mode::Light);
         CHECK(SystemCallLog::current().preferredAppMode == std::vector<int>{0});
         CHECK(dwmValuesFor(s.scene.host()).dark19 == 0);
     }
 }
 
 TEST_CASE("Dark on build 17134: no ordinal, no dark name, no attribute; host objects still reset") {
-    BuildScenario s(17134, false, ThemeMode::Dark);
+    BuildScenario s(17134, false, Mode::Dark);
     const SystemCallLog& log = SystemCallLog::current();
     CHECK(log.preferredAppMode.empty());
     CHECK(log.allowDarkMode.empty());
@@ -118,16 +121,16 @@ TEST_CASE("Dark on build 17134: no ordinal, no dark name, no attribute; host obj
     CHECK(log.lastThemeFor(s.hostObject) == L"<null>");
     CHECK(log.dwm.empty());
     // The attribute function exists, so the window is still recorded for later passes.
-    CHECK(process().windows.titleBarWindows.contains(s.scene.host()));
+    CHECK(hueloom::windowRegistry().titleBarWindows.contains(s.scene.host()));
 }
 
 TEST_CASE("Light on build 22631 with a caption colour") {
     EngineScene scene(22631);
     HWND combo = scene.child(WC_COMBOBOXW, CBS_DROPDOWNLIST);
-    scene.setMode(ThemeMode::Light);
-    process().theme.titleBar = 0x1E1E1E;
-    setAppDarkMode();
-    refreshWindows(true);
+    scene.setMode(Mode::Light);
+    hueloom::currentTheme().titleBar = 0x1E1E1E;
+    applyAppMode();
+    refreshWindows(hueloom::RefreshScope::AllWindows);
     const SystemCallLog& log = SystemCallLog::current();
     CHECK(log.preferredAppMode == std::vector<int>{3});
     CHECK(log.lastThemeFor(combo) == L"CFD");
@@ -138,34 +141,35 @@ TEST_CASE("Light on build 22631 with a caption colour") {
 
     // System mode resets the caption although the colour is still stored.
     SystemCallLog::current().clear();
-    process().theme.mode = ThemeMode::System;
+    hueloom::currentTheme().mode = Mode::System;
     applyTitleBar(scene.host());
     const DwmValues reset = dwmValuesFor(scene.host());
     CHECK(reset.caption == 0xFFFFFFFF);
     CHECK(reset.captionText == 0xFFFFFFFF);
-    setAppDarkMode();
+    applyAppMode();
     CHECK(SystemCallLog::current().preferredAppMode == std::vector<int>{0});
 }
 
 TEST_CASE("without the attribute function no title bar is recorded") {
+    testing::TestSeam seam;
     EngineScene scene(22631);
-    process().system.dwmSetWindowAttribute = nullptr;
-    scene.setMode(ThemeMode::Dark);
+    seam.system().dwmSetWindowAttribute = nullptr;
+    scene.setMode(Mode::Dark);
     applyTitleBar(scene.host());
-    CHECK(process().windows.titleBarWindows.empty());
+    CHECK(hueloom::windowRegistry().titleBarWindows.empty());
 }
 
 TEST_CASE("group boxes get the theme name but never the glyph subclass") {
     EngineScene scene(19045);
     HWND group = scene.child(WC_BUTTONW, BS_GROUPBOX);
     HWND check = scene.child(WC_BUTTONW, BS_AUTOCHECKBOX);
-    scene.setMode(ThemeMode::Dark);
-    refreshWindows(false);
+    scene.setMode(Mode::Dark);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     const SystemCallLog& log = SystemCallLog::current();
     CHECK(log.lastThemeFor(group) == L"DarkMode_Explorer");
     CHECK(log.subclassCallsFor(group) == 0);
-    CHECK_FALSE(process().windows.glyphSubclassed.contains(group));
-    CHECK(process().windows.glyphSubclassed.contains(check));
+    CHECK_FALSE(hueloom::windowRegistry().glyphSubclassed.contains(group));
+    CHECK(hueloom::windowRegistry().glyphSubclassed.contains(check));
 }
 
 TEST_CASE("rich edits: background always, text colour only with article text") {
@@ -188,19 +192,19 @@ TEST_CASE("rich edits: background always, text colour only with article text") {
     };
     const COLORREF originalText = currentTextColor();
 
-    scene.setMode(ThemeMode::Dark);
-    process().theme.articleText = false;
-    applyDarkModeToWindow(rich, ControlKind::RichEdit);
-    CHECK(currentBackground() == process().theme.controlBack);
+    scene.setMode(Mode::Dark);
+    hueloom::currentTheme().articleText = false;
+    applyNativeTheme(rich, ControlKind::RichEdit);
+    CHECK(currentBackground() == hueloom::currentTheme().controlBack);
     CHECK(currentTextColor() == originalText);
 
-    process().theme.articleText = true;
-    applyDarkModeToWindow(rich, ControlKind::RichEdit);
-    CHECK(currentTextColor() == process().theme.controlText);
+    hueloom::currentTheme().articleText = true;
+    applyNativeTheme(rich, ControlKind::RichEdit);
+    CHECK(currentTextColor() == hueloom::currentTheme().controlText);
 
     // A light mode without the plug-in's colours (title bar only) gives the system background.
-    process().theme.mode = ThemeMode::Light;
-    process().theme.active = false;
-    applyDarkModeToWindow(rich, ControlKind::RichEdit);
+    hueloom::currentTheme().mode = Mode::Light;
+    hueloom::currentTheme().active = false;
+    applyNativeTheme(rich, ControlKind::RichEdit);
     CHECK(currentBackground() == GetSysColor(COLOR_WINDOW));
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editors/editor_choices.h"
 #include "editors/editor_controls.h"
 #include "editors_test_helpers.h"
 #include "fixtures.h"
@@ -72,6 +73,22 @@ struct TempSkinFile {
 
 } // namespace
 
+TEST_CASE("the mode editor pre-selects what SetMode would take; empty and unknown words, Dark") {
+    using hueloom::Mode;
+    using hueloom::preselectedMode;
+    for (const wchar_t* word : {L"system", L"DEFAULT", L" none ", L"0"}) {
+        CHECK(preselectedMode(word) == Mode::System);
+    }
+    CHECK(preselectedMode(L"dark") == Mode::Dark);
+    CHECK(preselectedMode(L"1") == Mode::Dark);
+    CHECK(preselectedMode(L" Light") == Mode::Light);
+    CHECK(preselectedMode(L"2") == Mode::Light);
+    CHECK(preselectedMode(L"") == Mode::Dark);
+    CHECK(preselectedMode(L"   ") == Mode::Dark);
+    CHECK(preselectedMode(L"dusk") == Mode::Dark);
+    CHECK(preselectedMode(L"\tsystem") == Mode::Dark);
+}
+
 TEST_CASE("mode editor pre-selects from the word and writes the chosen mode") {
     EditorHost host;
 
@@ -110,6 +127,22 @@ TEST_CASE("mode editor pre-selects from the word and writes the chosen mode") {
         });
         CHECK(nbEditAction(2, params.array()) == 1);
         requireDriven(driver);
+        CHECK(params.text(0) == "System");
+    }
+
+    SUBCASE("\"default\" pre-selects System, as SetMode reads it") {
+        HostParams params{" Default "};
+        bool systemShown = false, darkShown = true;
+        DialogDriver driver;
+        driver.when(kModeCaption, [&](HWND dialog) {
+            systemShown = isChecked(dialog, ids::kSystemButton);
+            darkShown = isChecked(dialog, ids::kDarkButton);
+            clickButton(dialog, IDOK);
+        });
+        CHECK(nbEditAction(2, params.array()) == 1);
+        requireDriven(driver);
+        CHECK(systemShown);
+        CHECK_FALSE(darkShown);
         CHECK(params.text(0) == "System");
     }
 

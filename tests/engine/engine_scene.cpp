@@ -4,9 +4,13 @@
 
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
-#include "engine/subclass_ids.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
 #include "fixtures.h"
-#include "plugin/process_state.h"
+#include "paint/theme_brushes.h"
+#include "platform/subclass.h"
+#include "support/test_seam.h"
+#include "theme/theme_state.h"
 
 namespace testing {
 
@@ -83,7 +87,7 @@ std::vector<SystemCallLog::DwmCall> SystemCallLog::dwmFor(HWND window) const {
 
 void installRecordingSystem(int build, bool withOrdinals) {
     SystemCallLog::current().clear();
-    hueloom::SystemFunctions& system = hueloom::process().system;
+    hueloom::SystemFunctions& system = testing::TestSeam::system();
     system = hueloom::SystemFunctions{};
     system.loaded = true;
     system.buildCache = build;
@@ -124,7 +128,7 @@ void cleanHost(HWND host) {
     SendMessageW(host, WM_SETREDRAW, FALSE, 0);
     for (HWND child : children)
         if (IsWindow(child) && GetParent(child) == host) DestroyWindow(child);
-    RemoveWindowSubclass(host, hueloom::colorSubclassProc, hueloom::kColorSubclassId);
+    RemoveWindowSubclass(host, hueloom::colorSubclassProc, hueloom::idOf(hueloom::SubclassId::Color));
     KillTimer(host, hueloom::kAutoRefreshTimerId);
     SendMessageW(host, WM_SETREDRAW, TRUE, 0);
 }
@@ -162,14 +166,15 @@ HWND EngineScene::own(HWND window) {
     return window;
 }
 
-void EngineScene::setMode(hueloom::ThemeMode mode) {
-    hueloom::ThemeState& theme = hueloom::process().theme;
+void EngineScene::setMode(hueloom::Mode mode) {
+    hueloom::ThemeState& theme = hueloom::currentTheme();
     theme.mode = mode;
-    if (mode == hueloom::ThemeMode::System) {
+    if (mode == hueloom::Mode::System) {
         theme.active = false;
         return;
     }
-    hueloom::applyModePalette();
+    hueloom::applyModePalette(theme, mode);
+    hueloom::rebuildThemeBrushes(theme);
 }
 
 void EngineScene::validateAll() const {
@@ -194,11 +199,11 @@ bool hasSubclass(HWND window, SUBCLASSPROC proc, UINT_PTR id) {
     return getWindowSubclass(window, proc, id, &data) != FALSE;
 }
 
-bool isRegistered(HWND window) { return hueloom::process().windows.themedControls.contains(window); }
+bool isRegistered(HWND window) { return hueloom::windowRegistry().themedControls.contains(window); }
 
 hueloom::ControlKind registeredKind(HWND window) {
-    const int32_t* kind = hueloom::process().windows.themedControls.find(window);
-    return kind ? static_cast<hueloom::ControlKind>(*kind) : hueloom::ControlKind::None;
+    const hueloom::ControlKind* kind = hueloom::windowRegistry().themedControls.find(window);
+    return kind ? *kind : hueloom::ControlKind::None;
 }
 
 } // namespace testing

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "engine/control_kind.h"
-#include "theme/theme_state.h"
+#include "support/test_seam.h"
+#include "theme/mode.h"
 
 namespace testing {
 
-// What the fakes in `process().system` were asked to do.
+// What the fakes in `testing::TestSeam::system()` were asked to do.
 struct SystemCallLog {
     struct ThemeCall {
         HWND window;
@@ -61,11 +62,12 @@ public:
     HWND own(HWND window);
 
     // Theme state as the actions leave it: palette of the mode, active, brushes.
-    void setMode(hueloom::ThemeMode mode);
+    void setMode(hueloom::Mode mode);
     // Marks every window of the scene as painted, so a later invalidation shows.
     void validateAll() const;
 
 private:
+    TestSeam seam_;  // the fakes go when the scene goes
     HWND host_ = nullptr;
     std::vector<HWND> extra_;
 };

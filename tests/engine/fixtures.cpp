@@ -1,10 +1,15 @@
 #include "fixtures.h"
 
+#include <doctest.h>
+
 #include <cstring>
 
+#include "actions/action_table.h"
 #include "platform/heap_block.h"
 #include "plugin/entry_points.h"
+#include "plugin/host_bridge.h"
 #include "plugin/lifecycle.h"
+#include "support/test_seam.h"
 
 namespace testing {
 
@@ -74,7 +79,7 @@ FakeHost& FakeHost::current() {
 }
 
 void FakeHost::install() {
-    hueloom::HostCallbacks& callbacks = hueloom::process().host;
+    hueloom::HostCallbacks& callbacks = testing::TestSeam::host();
     callbacks.setVariable = fakeSetVariable;
     callbacks.getVariable = fakeGetVariable;
     callbacks.scriptProcessor = fakeScriptProcessor;
@@ -111,10 +116,10 @@ HWND createChild(HWND parent, const wchar_t* className, DWORD style, int x, int 
 }
 
 void resetPlugin(HWND hostWindow) {
-    hueloom::pluginStartup(GetModuleHandleW(nullptr));
+    hueloom::pluginStartup();
     FakeHost::current().clear();
     FakeHost::current().install();
-    hueloom::process().hostWindow = hostWindow;
+    hueloom::setHostWindow(hostWindow);
 }
 
 void pumpMessages(DWORD milliseconds) {
@@ -174,6 +179,29 @@ COLORREF DibCanvas::pixel(int x, int y) const {
 void DibCanvas::fill(COLORREF color) {
     for (int i = 0; i < width_ * height_; ++i)
         bits_[i] = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+}
+
+namespace {
+
+class FakeActionHost final : public hueloom::ActionHost {
+public:
+    void setVariable(std::wstring_view name, std::wstring_view value) override {
+        hueloom::HostBridge::setVariable(name, value);
+    }
+    void runScriptLine(std::wstring_view line) override { hueloom::HostBridge::goSub(line); }
+};
+
+} // namespace
+
+int runActionWide(int number, const std::vector<std::wstring>& params) {
+    const hueloom::ActionRow* row = hueloom::findAction(number);
+    REQUIRE(row != nullptr);
+    std::vector<std::wstring> texts(params);
+    texts.resize(static_cast<size_t>(row->parameterCount));
+    FakeActionHost host;
+    const hueloom::ActionResult result = row->handler(texts, host);
+    if (result.reports) hueloom::HostBridge::setLastError(result.lastError);
+    return result.code;
 }
 
 int executeAction(int number, const std::vector<std::string>& params) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/process_state.h"
+#include "engine/host_window.h"
 
 namespace testing {
 
@@ -77,5 +77,8 @@ private:
 
 // Executes an action through the exported entry point with the given parameter texts.
 int executeAction(int number, const std::vector<std::string>& params);
+// Runs an action's handler straight from the action table with wide parameter texts that
+// no host could pass, answering through the fake host as the plug-in's dispatch does.
+int runActionWide(int number, const std::vector<std::wstring>& params);
 
 } // namespace testing

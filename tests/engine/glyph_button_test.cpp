@@ -1,12 +1,14 @@
 #include <doctest.h>
 
 #include "engine/glyph_button.h"
+#include "engine/registry.h"
 #include "overlay_test_helpers.h"
-#include "plugin/process_state.h"
+#include "paint/paint_geometry.h"
+#include "support/test_seam.h"
 #include "theme/color.h"
+#include "theme/theme_state.h"
 
 using namespace testing;
-using hueloom::process;
 
 namespace {
 
@@ -63,8 +65,8 @@ TEST_CASE("glyph geometry scales the 96-DPI design with MulDiv") {
 }
 
 TEST_CASE("owner-drawn check boxes and radio buttons at 96 DPI") {
-    ThemedHost host(hueloom::ThemeMode::Dark);
-    const hueloom::ThemeState& theme = process().theme;
+    ThemedHost host(hueloom::Mode::Dark);
+    const hueloom::ThemeState& theme = hueloom::currentTheme();
 
     SUBCASE("unchecked: contrast border, control face, page around") {
         HWND box = glyphButton(host.window(), BS_AUTOCHECKBOX);
@@ -84,7 +86,7 @@ TEST_CASE("owner-drawn check boxes and radio buttons at 96 DPI") {
         CHECK(p.at(kX0 + 5, kY0 + 9) == RGB(255, 255, 255));  // the mark's middle point
     }
     SUBCASE("checked on a light accent: dark mark") {
-        process().theme.accent = RGB(255, 255, 0);
+        hueloom::currentTheme().accent = RGB(255, 255, 0);
         HWND box = glyphButton(host.window(), BS_AUTOCHECKBOX);
         SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
         Painted p(box);
@@ -126,8 +128,8 @@ TEST_CASE("owner-drawn check boxes and radio buttons at 96 DPI") {
 }
 
 TEST_CASE("captions: ampersands literal, empty captions without text or focus rectangle") {
-    ThemedHost host(hueloom::ThemeMode::Light);
-    const COLORREF text = process().theme.controlText;
+    ThemedHost host(hueloom::Mode::Light);
+    const COLORREF text = hueloom::currentTheme().controlText;
 
     SUBCASE("an ampersand is drawn, not taken as a mnemonic prefix") {
         HWND plain = glyphButton(host.window(), BS_AUTOCHECKBOX, L"a", 10);
@@ -138,7 +140,7 @@ TEST_CASE("captions: ampersands literal, empty captions without text or focus re
         HWND captioned = glyphButton(host.window(), BS_AUTOCHECKBOX, L"Ab", 10);
         HWND empty = glyphButton(host.window(), BS_AUTOCHECKBOX, L"", 40);
         const Painted captionedBlurred(captioned), emptyBlurred(empty);
-        CHECK(emptyBlurred.countInCaption(process().theme.pageBack) == (kWidth - kX0 - 19) * kHeight);
+        CHECK(emptyBlurred.countInCaption(hueloom::currentTheme().pageBack) == (kWidth - kX0 - 19) * kHeight);
 
         SetFocus(captioned);
         REQUIRE(GetFocus() == captioned);
@@ -150,19 +152,19 @@ TEST_CASE("captions: ampersands literal, empty captions without text or focus re
 }
 
 TEST_CASE("glyphs off or theme inactive hand painting back to the system") {
-    ThemedHost host(hueloom::ThemeMode::Dark);
+    ThemedHost host(hueloom::Mode::Dark);
     HWND box = glyphButton(host.window(), BS_AUTOCHECKBOX);
     REQUIRE(hasGlyphSubclass(box));
-    CHECK(Painted(box).at(0, 0) == process().theme.pageBack);
+    CHECK(Painted(box).at(0, 0) == hueloom::currentTheme().pageBack);
 
-    process().theme.glyphs = false;
-    CHECK(Painted(box).at(0, 0) != process().theme.pageBack);
+    hueloom::currentTheme().glyphs = false;
+    CHECK(Painted(box).at(0, 0) != hueloom::currentTheme().pageBack);
     CHECK(hasGlyphSubclass(box));  // the subclass stays; only the drawing changes hands
-    process().theme.glyphs = true;
-    process().theme.active = false;
-    CHECK(Painted(box).at(0, 0) != process().theme.pageBack);
+    hueloom::currentTheme().glyphs = true;
+    hueloom::currentTheme().active = false;
+    CHECK(Painted(box).at(0, 0) != hueloom::currentTheme().pageBack);
 
-    process().theme.active = true;
+    hueloom::currentTheme().active = true;
     DibCanvas canvas(4, 4);
     canvas.fill(RGB(255, 0, 255));
     CHECK(SendMessageW(box, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0) == 1);
@@ -170,6 +172,7 @@ TEST_CASE("glyphs off or theme inactive hand painting back to the system") {
 }
 
 TEST_CASE("installing the glyph subclass") {
+    testing::TestSeam seam;
     ThemedHost host;
     SubclassCallCounter::install();
     HWND box = createChild(host.window(), L"BUTTON", BS_AUTOCHECKBOX);
@@ -179,17 +182,17 @@ TEST_CASE("installing the glyph subclass") {
     hueloom::installGlyphSubclass(box);
     hueloom::installGlyphSubclass(box);
     CHECK(SubclassCallCounter::calls == 1);
-    CHECK(process().windows.glyphSubclassed.contains(box));
+    CHECK(hueloom::windowRegistry().glyphSubclassed.contains(box));
 
     HWND other = createChild(host.window(), L"BUTTON", BS_AUTORADIOBUTTON);
     SubclassCallCounter::fail = true;
     hueloom::installGlyphSubclass(other);
-    CHECK_FALSE(process().windows.glyphSubclassed.contains(other));  // tried again next pass
+    CHECK_FALSE(hueloom::windowRegistry().glyphSubclassed.contains(other));  // tried again next pass
 
-    process().system.setWindowSubclass = nullptr;
+    seam.system().setWindowSubclass = nullptr;
     SubclassCallCounter::fail = false;
     hueloom::installGlyphSubclass(other);
-    CHECK_FALSE(process().windows.glyphSubclassed.contains(other));
+    CHECK_FALSE(hueloom::windowRegistry().glyphSubclassed.contains(other));
 }
 
 TEST_CASE("hover: one button at a time, one leave request, no erase") {
@@ -197,11 +200,11 @@ TEST_CASE("hover: one button at a time, one leave request, no erase") {
     HWND first = glyphButton(host.window(), BS_AUTOCHECKBOX, L"First", 10);
     HWND second = glyphButton(host.window(), BS_AUTOCHECKBOX, L"Second", 40);
     UpdateWindow(host.window());
-    HWND& hover = process().hoverButton;
+    const auto hover = [] { return hueloom::hoveredGlyphButton(); };
 
     moveCursorOver(first);
     SendMessageW(first, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    CHECK(hover == first);
+    CHECK(hover() == first);
     CHECK(trackedLeaveWindow() == first);
     CHECK(hasPendingPaint(first));
     ValidateRect(first, nullptr);
@@ -215,23 +218,23 @@ TEST_CASE("hover: one button at a time, one leave request, no erase") {
     // Straight onto the next button: the hover moves and the first one loses its highlight.
     moveCursorOver(second);
     SendMessageW(second, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    CHECK(hover == second);
+    CHECK(hover() == second);
     CHECK(hasPendingPaint(first));
     SendMessageW(first, WM_MOUSELEAVE, 0, 0);  // the late leave of the first changes nothing
-    CHECK(hover == second);
+    CHECK(hover() == second);
 
     SendMessageW(second, WM_MOUSELEAVE, 0, 0);
-    CHECK(hover == nullptr);
+    CHECK(hover() == nullptr);
 }
 
 TEST_CASE("a hot border in the accent colour") {
     ThemedHost host;
     HWND box = glyphButton(host.window(), BS_AUTOCHECKBOX);
-    process().hoverButton = box;
-    CHECK(Painted(box).at(kX0, kY0 + 6) == process().theme.accent);
+    hueloom::setHoveredGlyphButton(box);
+    CHECK(Painted(box).at(kX0, kY0 + 6) == hueloom::currentTheme().accent);
     EnableWindow(box, FALSE);  // disabled wins over hot
     CHECK(Painted(box).at(kX0, kY0 + 6) ==
-          hueloom::blendColors(process().theme.pageBack, process().theme.controlText, 45));
+          hueloom::blendColors(hueloom::currentTheme().pageBack, hueloom::currentTheme().controlText, 45));
 }
 
 TEST_CASE("state changes that the button paints itself are painted over") {
@@ -248,7 +251,7 @@ TEST_CASE("state changes that the button paints itself are painted over") {
     CHECK(repaintsAfter([&] { EnableWindow(box, TRUE); }));
     CHECK(repaintsAfter([&] { SetWindowTextW(box, L"Other"); }));
     CHECK(repaintsAfter([&] { SetFocus(box); }));
-    process().theme.glyphs = false;
+    hueloom::currentTheme().glyphs = false;
     CHECK_FALSE(repaintsAfter([&] { SendMessageW(box, BM_SETCHECK, BST_UNCHECKED, 0); }));
 }
 
@@ -257,22 +260,22 @@ TEST_CASE("a button destroyed while hot leaves no hover window and no registry e
     HWND box = glyphButton(host.window(), BS_AUTOCHECKBOX);
     moveCursorOver(box);
     SendMessageW(box, WM_MOUSEMOVE, 0, 0);
-    REQUIRE(process().hoverButton == box);
+    REQUIRE(hueloom::hoveredGlyphButton() == box);
     DestroyWindow(box);
-    CHECK(process().hoverButton == nullptr);
-    CHECK_FALSE(process().windows.glyphSubclassed.contains(box));
+    CHECK(hueloom::hoveredGlyphButton() == nullptr);
+    CHECK_FALSE(hueloom::windowRegistry().glyphSubclassed.contains(box));
 }
 
 TEST_CASE("Reset takes every glyph subclass off and forgets the hover button") {
     ThemedHost host;
     HWND box = glyphButton(host.window(), BS_AUTOCHECKBOX, L"One", 10);
     HWND radio = glyphButton(host.window(), BS_AUTORADIOBUTTON, L"Two", 40);
-    process().hoverButton = box;
+    hueloom::setHoveredGlyphButton(box);
     CHECK(executeAction(7, {}) == 1);  // Hueloom_Reset
     CHECK_FALSE(hasGlyphSubclass(box));
     CHECK_FALSE(hasGlyphSubclass(radio));
-    CHECK(process().windows.glyphSubclassed.empty());
-    CHECK(process().hoverButton == nullptr);
+    CHECK(hueloom::windowRegistry().glyphSubclassed.empty());
+    CHECK(hueloom::hoveredGlyphButton() == nullptr);
 }
 
 TEST_CASE("glyph paints hold no GDI object and leave the DC as they found it") {

@@ -8,9 +8,10 @@
 
 #include "fixtures.h"
 #include "platform/heap_block.h"
+#include "platform/process_lifetime.h"
 #include "plugin/entry_points.h"
 #include "plugin/host_bridge.h"
-#include "plugin/process_state.h"
+#include "support/test_seam.h"
 
 using namespace hueloom;
 using testing::FakeHost;
@@ -151,8 +152,9 @@ void WINAPI recordingSetter(char* name, char* value) {
 } // namespace
 
 TEST_CASE("a variable write frees both texts once the host has copied them") {
+    testing::TestSeam seam;
     testing::resetPlugin();
-    process().host.setVariable = recordingSetter;
+    seam.host().setVariable = recordingSetter;
     g_setBlocks.clear();
     for (int i = 0; i < 50; ++i) HostBridge::setVariable(L"[Skin.Mode]", L"Dark");
     for (void* block : g_setBlocks) REQUIRE_FALSE(isLiveHeapBlock(block));
@@ -166,8 +168,9 @@ TEST_CASE("a variable write frees both texts once the host has copied them") {
 }
 
 TEST_CASE("variables cross to the host only while a callback exists and before shutdown") {
+    testing::TestSeam seam;
     testing::resetPlugin();
-    process().host.setVariable = nullptr;
+    seam.host().setVariable = nullptr;
     HostBridge::setLastError(L"OK");  // no callback yet: nothing, no fault
     CHECK(FakeHost::current().sets.empty());
 
@@ -175,7 +178,7 @@ TEST_CASE("variables cross to the host only while a callback exists and before s
     HostBridge::setLastError(L"OK");
     CHECK(FakeHost::current().lastError() == "OK");
 
-    process().shuttingDown = true;
+    hueloom::setShuttingDown(true);
     HostBridge::setVariable(L"[Skin.Mode]", L"Dark");
     HostBridge::goSub(L"GoSub \"Never\"");
     CHECK(HostBridge::getVariable(L"[Anything]").empty());
@@ -185,6 +188,7 @@ TEST_CASE("variables cross to the host only while a callback exists and before s
 }
 
 TEST_CASE("getVariable: name limit and the three ways a reader may answer") {
+    testing::TestSeam seam;
     testing::resetPlugin();
     FakeHost& host = FakeHost::current();
 
@@ -195,13 +199,13 @@ TEST_CASE("getVariable: name limit and the three ways a reader may answer") {
         CHECK(HostBridge::getVariable(L"[Missing]").empty());
     }
     SUBCASE("buffer wins over a returned address") {
-        process().host.getVariable = readerFillingAndReturning;
+        seam.host().getVariable = readerFillingAndReturning;
         CHECK(HostBridge::getVariable(L"[X]") == L"from buffer");
     }
     SUBCASE("returned address of a no-access page") {
         PagePair pages;
         g_returnedAddress = pages.reserved();
-        process().host.getVariable = readerReturningAddress;
+        seam.host().getVariable = readerReturningAddress;
         CHECK(HostBridge::getVariable(L"[X]").empty());
         pages.protect(PAGE_NOACCESS);
         g_returnedAddress = pages.base;
@@ -210,11 +214,11 @@ TEST_CASE("getVariable: name limit and the three ways a reader may answer") {
     SUBCASE("returned address of a readable text") {
         static char value[] = "42";
         g_returnedAddress = value;
-        process().host.getVariable = readerReturningAddress;
+        seam.host().getVariable = readerReturningAddress;
         CHECK(HostBridge::getVariable(L"[X]") == L"42");
     }
     SUBCASE("a 300-character name reaches the host cut to 255") {
-        process().host.getVariable = readerRecordingName;
+        seam.host().getVariable = readerRecordingName;
         (void)HostBridge::getVariable(std::wstring(300, L'n'));
         CHECK(g_nameSeen == std::string(255, 'n'));
     }
@@ -309,12 +313,13 @@ TEST_CASE("a copied value is never taken for a pointer, however much it looks li
 }
 
 TEST_CASE("a storing reader's result is ignored, and registering again settles the style anew") {
+    testing::TestSeam seam;
     testing::resetPlugin();
     FakeHost& host = FakeHost::current();
     host.variables["[Size]"] = "Medium";
     // The probe finds a stored empty text: a storing reader.
     CHECK(HostBridge::getVariable(L"[Size]") == L"Medium");
-    process().host.getVariable = readerStoringNothingWhenEmpty;
+    seam.host().getVariable = readerStoringNothingWhenEmpty;
     host.variables["[Size]"] = "";
     CHECK(HostBridge::getVariable(L"[Size]").empty());  // not the text the result points at
 
@@ -371,11 +376,12 @@ uintptr_t stackPointer() {
 } // namespace
 
 TEST_CASE("32-bit: the stack stays right whichever way the reader cleans up") {
+    testing::TestSeam seam;
     testing::resetPlugin();
     const uintptr_t before = stackPointer();
-    process().host.getVariable = reinterpret_cast<GetVariableCallback>(readerLeavingArguments);
+    seam.host().getVariable = reinterpret_cast<GetVariableCallback>(readerLeavingArguments);
     for (int i = 0; i < 1000; ++i) REQUIRE(HostBridge::getVariable(L"[A]") == L"kept");
-    process().host.getVariable = readerRemovingArguments;
+    seam.host().getVariable = readerRemovingArguments;
     for (int i = 0; i < 1000; ++i) REQUIRE(HostBridge::getVariable(L"[A]") == L"removed");
     CHECK(stackPointer() == before);
     CHECK(g_cdeclCalls == 1001);  // and the one read that settles the reader's style

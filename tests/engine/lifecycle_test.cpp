@@ -6,11 +6,16 @@
 #include <vector>
 
 #include "common/version.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
 #include "fixtures.h"
+#include "overlay/overlay_binding.h"
+#include "paint/theme_brushes.h"
 #include "platform/heap_block.h"
+#include "platform/process_lifetime.h"
 #include "plugin/entry_points.h"
 #include "plugin/lifecycle.h"
-#include "plugin/process_state.h"
+#include "support/test_seam.h"
 
 using namespace hueloom;
 using testing::FakeHost;
@@ -44,6 +49,7 @@ std::string take(char* block) {
 } // namespace
 
 TEST_CASE("registration: sixteen actions in table order with their parameter types") {
+    testing::TestSeam seam;
     testing::resetPlugin();
     g_registrations.clear();
     nbRegisterPlugIn(reinterpret_cast<void*>(recordRegistration), nullptr, nullptr, nullptr);
@@ -75,11 +81,11 @@ TEST_CASE("registration: sixteen actions in table order with their parameter typ
     // still stores the other values.
     nbRegisterPlugIn(reinterpret_cast<void*>(recordRegistration), nullptr, nullptr, nullptr);
     CHECK(g_registrations.size() == 32);
-    void* setter = reinterpret_cast<void*>(process().host.setVariable);
+    void* setter = reinterpret_cast<void*>(seam.host().setVariable);
     nbRegisterPlugIn(nullptr, reinterpret_cast<void*>(0x1234), nullptr, setter);
     CHECK(g_registrations.size() == 32);
-    CHECK(process().host.unusedValue == reinterpret_cast<void*>(0x1234));
-    CHECK(reinterpret_cast<void*>(process().host.setVariable) == setter);
+    CHECK(seam.host().unusedValue == reinterpret_cast<void*>(0x1234));
+    CHECK(reinterpret_cast<void*>(seam.host().setVariable) == setter);
     testing::resetPlugin();
 }
 
@@ -89,7 +95,7 @@ TEST_CASE("identity texts, including null out-pointers") {
     char* hint = nullptr;
     HWND host = reinterpret_cast<HWND>(0x5678);
     CHECK(nbInitPlugIn(host, &title, &publisher, &hint) == 0);
-    CHECK(process().hostWindow == host);
+    CHECK(hueloom::hostWindow() == host);
     CHECK(take(title) == "Hueloom");
     CHECK_FALSE(take(publisher).empty());
     CHECK(take(hint) == "Color themes with a Dark/Light base for VisualNEO applications (v" HUELOOM_VERSION_TEXT ")");
@@ -99,7 +105,7 @@ TEST_CASE("identity texts, including null out-pointers") {
     CHECK(take(description) == "Dark/Light mode, control colors, title bar colors and .ini skins for VisualNEO Win");
     CHECK(nbInitPlugIn(host, nullptr, nullptr, nullptr) == 0);
     CHECK(nbInitialize(nullptr) == 0);
-    CHECK(process().hostWindow == nullptr);
+    CHECK(hueloom::hostWindow() == nullptr);
 }
 
 TEST_CASE("host message 1 records the top-level windows that exist before the publication") {
@@ -108,13 +114,13 @@ TEST_CASE("host message 1 records the top-level windows that exist before the pu
                                    nullptr, nullptr, nullptr);
     testing::resetPlugin(host);
     nbMessage(1, 0);
-    CHECK(process().windows.preexistingWindows.contains(earlier));
-    CHECK_FALSE(process().windows.preexistingWindows.contains(host));
+    CHECK(hueloom::windowRegistry().preexistingWindows.contains(earlier));
+    CHECK_FALSE(hueloom::windowRegistry().preexistingWindows.contains(host));
     DestroyWindow(earlier);
     nbMessage(1, 0);  // refilled from scratch
-    CHECK_FALSE(process().windows.preexistingWindows.contains(earlier));
+    CHECK_FALSE(hueloom::windowRegistry().preexistingWindows.contains(earlier));
     nbMessage(2, 0);
-    CHECK(process().windows.preexistingWindows.empty());
+    CHECK(hueloom::windowRegistry().preexistingWindows.empty());
     nbMessage(99, 0);  // unknown codes do nothing
     DestroyWindow(host);
     testing::resetPlugin();
@@ -149,6 +155,7 @@ TEST_CASE("action numbers outside 1 to 16 return 0 and touch no variable") {
 }
 
 TEST_CASE("GetInfo right after load writes the defaults") {
+    testing::TestSeam seam;
     testing::resetPlugin();
     CHECK(testing::executeAction(8, {}) == 1);
     const FakeHost& host = FakeHost::current();
@@ -169,14 +176,14 @@ TEST_CASE("GetInfo right after load writes the defaults") {
     CHECK(host.sets[4].first == "[Skin.Mode]");
     CHECK(host.sets[11].first == "[Skin.TitleText]");
 
-    process().host.setVariable = nullptr;
+    seam.host().setVariable = nullptr;
     CHECK(testing::executeAction(8, {}) == 1);
     testing::resetPlugin();
 }
 
 TEST_CASE("after detach has begun the plug-in answers nothing and calls no host") {
     testing::resetPlugin();
-    process().shuttingDown = true;
+    hueloom::setShuttingDown(true);
     CHECK(testing::executeAction(8, {}) == 0);
     CHECK(testing::executeAction(2, {"Dark"}) == 0);
     nbMessage(2, 0);
@@ -186,13 +193,13 @@ TEST_CASE("after detach has begun the plug-in answers nothing and calls no host"
 
 TEST_CASE("teardown empties every table without window calls and stops the timer flag") {
     testing::resetPlugin();
-    process().windows.themedControls.set(reinterpret_cast<HWND>(0x10), 1);
-    process().overlays.bindings.set(reinterpret_cast<HWND>(0x20), {});
-    process().theme.controlBrush = CreateSolidBrush(RGB(1, 2, 3));
+    hueloom::windowRegistry().themedControls.set(reinterpret_cast<HWND>(0x10), hueloom::ControlKind::Edit);
+    hueloom::overlayState().bindings.set(reinterpret_cast<HWND>(0x20), {});
+    hueloom::themeBrushes().control = CreateSolidBrush(RGB(1, 2, 3));
     pluginTeardown();
-    CHECK(process().shuttingDown);
-    CHECK(process().windows.themedControls.empty());
-    CHECK(process().overlays.bindings.empty());
-    CHECK(process().theme.controlBrush == nullptr);
+    CHECK(hueloom::shuttingDown());
+    CHECK(hueloom::windowRegistry().themedControls.empty());
+    CHECK(hueloom::overlayState().bindings.empty());
+    CHECK(hueloom::themeBrushes().control == nullptr);
     testing::resetPlugin();
 }

@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&init);
-    hueloom::pluginStartup(GetModuleHandleW(nullptr));
+    hueloom::pluginStartup();
     doctest::Context context(argc, argv);
     return context.run();
 }

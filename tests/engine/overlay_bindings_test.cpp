@@ -4,15 +4,18 @@
 #include <limits>
 #include <vector>
 
+#include "engine/auto_refresh.h"
 #include "overlay/bindings.h"
+#include "overlay/overlay_binding.h"
 #include "overlay/overlay_geometry.h"
 #include "overlay_test_helpers.h"
+#include "paint/paint_geometry.h"
 #include "plugin/lifecycle.h"
-#include "plugin/process_state.h"
+#include "support/test_seam.h"
+#include "theme/theme_state.h"
 
 using namespace testing;
 using hueloom::OverlayKind;
-using hueloom::process;
 
 namespace {
 
@@ -50,6 +53,7 @@ void waitPumping(HANDLE handle) {
 } // namespace
 
 TEST_CASE("Bind outcomes and their messages") {
+    testing::TestSeam seam;
     ThemedHost host;
     HWND object = createHostObject(host.window(), kHostCheckBoxClass, 10, 30, 120, 20, L"Agree");
 
@@ -91,29 +95,29 @@ TEST_CASE("Bind outcomes and their messages") {
         CHECK((GetWindowLongW(object, GWL_STYLE) & WS_CLIPSIBLINGS) != 0);
         HWND overlay = bindingOf(object)->overlayWindow;
         CHECK(GetWindowLongPtrW(overlay, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(object));
-        CHECK(process().autoRefresh.running);
+        CHECK(hueloom::autoRefreshState().running);
     }
     SUBCASE("System mode, glyphs off or an inactive theme keep the native look") {
         REQUIRE(bindCheck(object) == 1);
-        host.setMode(hueloom::ThemeMode::System);
+        host.setMode(hueloom::Mode::System);
         CHECK(bindCheck(object) == 1);
         CHECK(lastError() == kNative);
         CHECK(bindingOf(object) == nullptr);
         CHECK(countOverlayWindows(host.window()) == 0);
         CHECK(hasOverlaySubclass(object));  // left in place; it passes everything on
 
-        host.setMode(hueloom::ThemeMode::Light);
-        process().theme.glyphs = false;
+        host.setMode(hueloom::Mode::Light);
+        hueloom::currentTheme().glyphs = false;
         CHECK(bindTrack(object, "", "") == 1);
         CHECK(lastError() == kNative);
-        process().theme.glyphs = true;
-        process().theme.active = false;
+        hueloom::currentTheme().glyphs = true;
+        hueloom::currentTheme().active = false;
         CHECK(bindRadio(object, "", "", "") == 1);
         CHECK(lastError() == kNative);
         CHECK(countOverlayWindows(host.window()) == 0);
     }
     SUBCASE("no subclass function, or a subclass that cannot be set") {
-        process().system.setWindowSubclass = nullptr;
+        seam.system().setWindowSubclass = nullptr;
         CHECK(bindCheck(object) == 0);
         CHECK(lastError() == "Overlay unavailable");
         SubclassCallCounter::install();
@@ -140,7 +144,7 @@ TEST_CASE("Bind outcomes and their messages") {
         CHECK((error == "CreateWindowEx failed: 1407" || error == "CreateWindowEx failed: 1411"));
         CHECK(bindingOf(object) == nullptr);
         CHECK_FALSE(hasOverlaySubclass(object));
-        process().overlays.classRegistered = false;
+        hueloom::overlayState().classRegistered = false;
         CHECK(hueloom::registerOverlayClass());
         CHECK(bindCheck(object) == 1);
     }
@@ -208,7 +212,7 @@ TEST_CASE("Bind stores the variable with one pair of brackets, the value, captio
     REQUIRE(bindRadio(object, "C", " Red ", " Red ", "not a colour") == 1);
     CHECK(bindingOf(object)->value == L" Red ");
     CHECK(bindingOf(object)->caption == L" Red ");
-    CHECK(bindingOf(object)->backColor == process().theme.pageBack);  // kept from the first Bind
+    CHECK(bindingOf(object)->backColor == hueloom::currentTheme().pageBack);  // kept from the first Bind
     REQUIRE(bindRadio(object, "C", "", "Red", "0,128,255") == 1);
     CHECK(bindingOf(object)->backColor == RGB(0, 128, 255));
     REQUIRE(bindCheck(object, "C", "", "bogus") == 1);
@@ -221,7 +225,7 @@ TEST_CASE("Bind stores the variable with one pair of brackets, the value, captio
     HWND other = createHostObject(host.window(), kHostCheckBoxClass, 10, 50, 100, 20);
     REQUIRE(bindCheck(other, "", "", "") == 1);
     const COLORREF boundWith = bindingOf(other)->backColor;
-    process().theme.pageBack = RGB(1, 2, 3);
+    hueloom::currentTheme().pageBack = RGB(1, 2, 3);
     REQUIRE(bindCheck(other, "", "", "") == 1);
     CHECK(bindingOf(other)->backColor == boundWith);
 }
@@ -352,13 +356,13 @@ TEST_CASE("Reset, a switch to System and host message 2 remove every overlay and
     HWND check = createHostObject(host.window(), kHostCheckBoxClass, 10, 10, 100, 20);
     HWND track = createHostObject(host.window(), kHostTrackBarClass, 10, 40, 200, 30);
     const auto bindBoth = [&] {
-        host.setMode(hueloom::ThemeMode::Dark);
+        host.setMode(hueloom::Mode::Dark);
         REQUIRE(bindCheck(check) == 1);
         REQUIRE(bindTrack(track, "", "") == 1);
         REQUIRE(countOverlayWindows(host.window()) == 2);
     };
     const auto nothingLeft = [&] {
-        CHECK(process().overlays.bindings.empty());
+        CHECK(hueloom::overlayState().bindings.empty());
         CHECK(countOverlayWindows(host.window()) == 0);
         CHECK_FALSE(hasOverlaySubclass(check));
         CHECK_FALSE(hasOverlaySubclass(track));

@@ -1,11 +1,12 @@
 #include <doctest.h>
 
 #include "overlay/bindings.h"
+#include "overlay/overlay_binding.h"
 #include "overlay_test_helpers.h"
-#include "plugin/process_state.h"
+#include "platform/process_lifetime.h"
+#include "theme/theme_state.h"
 
 using namespace testing;
-using hueloom::process;
 
 namespace {
 
@@ -43,7 +44,7 @@ TEST_CASE("hovering a bound object") {
     CHECK(bindingOf(object)->hot);
     CHECK(trackedLeaveWindow() == object);
     CHECK(hasPendingPaint(overlayOf(object)));
-    CHECK(overlayBorder(object) == process().theme.accent);
+    CHECK(overlayBorder(object) == hueloom::currentTheme().accent);
     CHECK(messagesSeen(object, WM_MOUSEMOVE) == 1);
 
     // Further moves ask for no second leave notification and repaint nothing.
@@ -70,7 +71,7 @@ TEST_CASE("a repaint of the object, as after a script changed its variable, repa
     CHECK(hasPendingPaint(overlayOf(object)));
     DibCanvas canvas(15, 15);
     printClient(overlayOf(object), canvas);
-    CHECK(canvas.pixel(7, 2) == process().theme.accent);  // the checked face
+    CHECK(canvas.pixel(7, 2) == hueloom::currentTheme().accent);  // the checked face
 }
 
 TEST_CASE("clicks") {
@@ -180,16 +181,16 @@ TEST_CASE("an unbound or shutting-down object's messages pass straight on") {
     HWND object = createHostObject(host.window(), kHostCheckBoxClass, 10, 30, 120, 20);
     REQUIRE(bindCheck(object) == 1);
 
-    process().shuttingDown = true;
+    hueloom::setShuttingDown(true);
     click(object);
     SendMessageW(object, WM_MOUSEMOVE, 0, 0);
-    process().shuttingDown = false;
+    hueloom::setShuttingDown(false);
     CHECK(bindingOf(object)->value.empty());
     CHECK_FALSE(bindingOf(object)->hot);
     CHECK(messagesSeen(object, WM_LBUTTONUP) == 1);
 
     // Bound natively again: the subclass stays but does nothing.
-    host.setMode(hueloom::ThemeMode::System);
+    host.setMode(hueloom::Mode::System);
     REQUIRE(bindCheck(object) == 1);
     click(object);
     CHECK(bindingOf(object) == nullptr);

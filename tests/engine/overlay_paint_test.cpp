@@ -4,14 +4,15 @@
 #include <cstring>
 
 #include "overlay/bindings.h"
+#include "overlay/overlay_binding.h"
 #include "overlay/overlay_geometry.h"
-#include "overlay/overlay_paint.h"
+#include "overlay/overlay_window.h"
 #include "overlay_test_helpers.h"
-#include "plugin/process_state.h"
+#include "paint/paint_geometry.h"
+#include "theme/theme_state.h"
 
 using namespace testing;
 using hueloom::OverlayKind;
-using hueloom::process;
 
 namespace {
 
@@ -21,14 +22,18 @@ bool sameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-COLORREF disabledOn(COLORREF back) { return hueloom::blendColors(back, process().theme.controlText, 45); }
+COLORREF disabledOn(COLORREF back) { return hueloom::blendColors(back, hueloom::currentTheme().controlText, 45); }
+
+hueloom::GlyphState glyphState(bool radio, bool on, bool enabled, bool hot) {
+    return {radio, on ? hueloom::CheckState::Checked : hueloom::CheckState::Unchecked, enabled, hot};
+}
 
 // A glyph of size 13 at (1, 1) on a 15 x 15 canvas, as an overlay at 96 DPI draws it.
 struct Glyph {
     DibCanvas canvas{15, 15};
     Glyph(bool radio, bool on, bool enabled = true, bool hot = false) {
         canvas.fill(RGB(255, 0, 255));
-        hueloom::paintGlyph(canvas.dc(), 1, 1, 13, radio, on, enabled, hot, kBack);
+        hueloom::paintOverlayGlyph(canvas.dc(), 1, 1, 13, glyphState(radio, on, enabled, hot), kBack);
     }
     COLORREF at(int x, int y) const { return canvas.pixel(x, y); }
 };
@@ -46,7 +51,7 @@ struct Track {
         binding.maximum = 100;
         binding.hot = hot;
         canvas.fill(RGB(255, 0, 255));
-        hueloom::paintTrack(canvas.dc(), binding, width, height);
+        hueloom::paintOverlayTrack(canvas.dc(), binding, width, height);
     }
     COLORREF at(int x, int y) const { return canvas.pixel(x, y); }
 };
@@ -55,7 +60,7 @@ struct Track {
 
 TEST_CASE("check and radio glyphs at 96 DPI") {
     ThemedHost host;
-    const hueloom::ThemeState& theme = process().theme;
+    const hueloom::ThemeState& theme = hueloom::currentTheme();
     const COLORREF border = hueloom::contrastShade(kBack);
 
     SUBCASE("check box off, on, hot and disabled") {
@@ -92,11 +97,11 @@ TEST_CASE("check and radio glyphs at 96 DPI") {
         CHECK(disabled.at(7, 7) == disabledOn(kBack));
     }
     SUBCASE("the mark is dark from a face brightness of 140000 on") {
-        process().theme.accent = RGB(61, 100, 249);  // 105325
+        hueloom::currentTheme().accent = RGB(61, 100, 249);  // 105325
         CHECK(Glyph(false, true).at(6, 10) == RGB(255, 255, 255));
-        process().theme.accent = RGB(135, 135, 135);  // 135000: light for borders, not for the mark
+        hueloom::currentTheme().accent = RGB(135, 135, 135);  // 135000: light for borders, not for the mark
         CHECK(Glyph(false, true).at(6, 10) == RGB(255, 255, 255));
-        process().theme.accent = RGB(255, 255, 0);  // 225930
+        hueloom::currentTheme().accent = RGB(255, 255, 0);  // 225930
         CHECK(Glyph(false, true).at(6, 10) == RGB(32, 32, 32));
     }
 }
@@ -141,7 +146,7 @@ TEST_CASE("track geometry") {
 TEST_CASE("track painting") {
     ThemedHost host;
     HWND object = createHostObject(host.window(), kHostTrackBarClass, 10, 10, 200, 30);
-    const hueloom::ThemeState& theme = process().theme;
+    const hueloom::ThemeState& theme = hueloom::currentTheme();
     const COLORREF channel = hueloom::contrastShade(kBack);
 
     SUBCASE("200 x 30 at 0.5") {
@@ -205,10 +210,10 @@ TEST_CASE("the overlay window procedure") {
     // Painted from the variable, in the bound colour.
     printClient(overlay, canvas);
     CHECK(canvas.pixel(0, 7) == RGB(10, 20, 30));
-    CHECK(canvas.pixel(10, 11) == process().theme.accent);
+    CHECK(canvas.pixel(10, 11) == hueloom::currentTheme().accent);
     FakeHost::current().variables["[Agreed]"] = "false";
     printClient(overlay, canvas);
-    CHECK(canvas.pixel(10, 11) == process().theme.controlBack);
+    CHECK(canvas.pixel(10, 11) == hueloom::currentTheme().controlBack);
 
     // An overlay whose object has no binding paints nothing.
     SetWindowLongPtrW(overlay, GWLP_USERDATA, 0);
@@ -229,8 +234,8 @@ TEST_CASE("overlay paints hold no GDI object and leave the DC as they found it")
     DibCanvas canvas(200, 30);
     const auto paintEveryKind = [&] {
         for (HWND object : {check, radio, track}) printClient(bindingOf(object)->overlayWindow, canvas);
-        hueloom::paintGlyph(canvas.dc(), 1, 1, 13, false, false, true, false, kBack);
-        hueloom::paintGlyph(canvas.dc(), 1, 1, 13, true, false, false, false, kBack);
+        hueloom::paintOverlayGlyph(canvas.dc(), 1, 1, 13, glyphState(false, false, true, false), kBack);
+        hueloom::paintOverlayGlyph(canvas.dc(), 1, 1, 13, glyphState(true, false, false, false), kBack);
     };
 
     const DcSelection before(canvas.dc());

@@ -6,10 +6,15 @@
 #include <map>
 #include <utility>
 
+#include "engine/auto_refresh.h"
 #include "engine/glyph_button.h"
-#include "engine/subclass_ids.h"
+#include "engine/host_window.h"
+#include "overlay/overlay_binding.h"
 #include "overlay/overlay_interaction.h"
-#include "plugin/process_state.h"
+#include "paint/theme_brushes.h"
+#include "platform/subclass.h"
+#include "support/test_seam.h"
+#include "theme/theme_state.h"
 
 namespace testing {
 
@@ -61,7 +66,7 @@ BOOL WINAPI countingSetWindowSubclass(HWND window, SUBCLASSPROC proc, UINT_PTR i
 }
 
 void useRealSubclassFunctions() {
-    hueloom::SystemFunctions& system = hueloom::process().system;
+    hueloom::SystemFunctions& system = testing::TestSeam::system();
     system.loaded = true;
     system.setWindowSubclass = SetWindowSubclass;
     system.removeWindowSubclass = RemoveWindowSubclass;
@@ -96,7 +101,7 @@ bool SubclassCallCounter::fail = false;
 void SubclassCallCounter::install() {
     calls = 0;
     fail = false;
-    hueloom::process().system.setWindowSubclass = countingSetWindowSubclass;
+    testing::TestSeam::system().setWindowSubclass = countingSetWindowSubclass;
 }
 
 HWND createHostObject(HWND parent, const wchar_t* className, int x, int y, int width, int height,
@@ -110,7 +115,7 @@ int messagesSeen(HWND object, UINT message) {
     return it == messageCounts().end() ? 0 : it->second;
 }
 
-ThemedHost::ThemedHost(hueloom::ThemeMode mode) {
+ThemedHost::ThemedHost(hueloom::Mode mode) {
     // One host window for all these tests: under Wine, hiding or destroying an active
     // top-level window waits two seconds for the X server.
     static HWND shared = nullptr;
@@ -130,14 +135,15 @@ ThemedHost::~ThemedHost() {
     resetPlugin();
 }
 
-void ThemedHost::setMode(hueloom::ThemeMode mode) {
-    hueloom::ThemeState& theme = hueloom::process().theme;
+void ThemedHost::setMode(hueloom::Mode mode) {
+    hueloom::ThemeState& theme = hueloom::currentTheme();
     theme.mode = mode;
-    if (mode == hueloom::ThemeMode::System) {
+    if (mode == hueloom::Mode::System) {
         theme.active = false;
         return;
     }
-    hueloom::applyModePalette();
+    hueloom::applyModePalette(theme, mode);
+    hueloom::rebuildThemeBrushes(theme);
 }
 
 std::string handleText(HWND window) {
@@ -160,14 +166,14 @@ int bindTrack(HWND object, const std::string& variable, const std::string& value
 
 int unbind(const std::string& handle) { return executeAction(16, {handle}); }
 
-hueloom::OverlayBinding* bindingOf(HWND object) { return hueloom::process().overlays.bindings.find(object); }
+hueloom::OverlayBinding* bindingOf(HWND object) { return hueloom::overlayState().bindings.find(object); }
 
 bool hasOverlaySubclass(HWND object) {
-    return hasSubclass(object, hueloom::overlayObjectSubclassProc, hueloom::kOverlayObjectSubclassId);
+    return hasSubclass(object, hueloom::overlayObjectSubclassProc, hueloom::idOf(hueloom::SubclassId::OverlayObject));
 }
 
 bool hasGlyphSubclass(HWND button) {
-    return hasSubclass(button, hueloom::glyphSubclassProc, hueloom::kGlyphSubclassId);
+    return hasSubclass(button, hueloom::glyphSubclassProc, hueloom::idOf(hueloom::SubclassId::Glyph));
 }
 
 int countOverlayWindows(HWND parent) {

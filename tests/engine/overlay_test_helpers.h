@@ -8,7 +8,8 @@
 
 #include "fixtures.h"
 #include "overlay/overlay_binding.h"
-#include "theme/theme_state.h"
+#include "support/test_seam.h"
+#include "theme/mode.h"
 
 namespace testing {
 
@@ -26,15 +27,16 @@ HWND createHostObject(HWND parent, const wchar_t* className, int x, int y, int w
 // theme of `mode` in force. Tears everything down again, subclassed windows included.
 class ThemedHost {
 public:
-    explicit ThemedHost(hueloom::ThemeMode mode = hueloom::ThemeMode::Dark);
+    explicit ThemedHost(hueloom::Mode mode = hueloom::Mode::Dark);
     ~ThemedHost();
     ThemedHost(const ThemedHost&) = delete;
     ThemedHost& operator=(const ThemedHost&) = delete;
     [[nodiscard]] HWND window() const { return window_; }
     // Switches the theme without going through the actions.
-    void setMode(hueloom::ThemeMode mode);
+    void setMode(hueloom::Mode mode);
 
 private:
+    TestSeam seam_;
     HWND window_ = nullptr;
 };
 

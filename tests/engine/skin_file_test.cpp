@@ -9,11 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "engine/auto_refresh.h"
+#include "engine/registry.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "plugin/process_state.h"
+#include "paint/theme_brushes.h"
 #include "theme/ini_reader.h"
 #include "theme/skin_file.h"
+#include "theme/theme_state.h"
 #include "theme_test_support.h"
 
 using namespace hueloom;
@@ -24,7 +27,12 @@ namespace {
 constexpr int kApply = 1;
 constexpr int kSetAccent = 11;
 
-ThemeState& theme() { return process().theme; }
+ThemeState& theme() { return hueloom::currentTheme(); }
+
+// Apply straight from its table row, so paths may hold characters outside the code page.
+int applySkinFile(const std::wstring& path, const std::wstring& subroutine) {
+    return runActionWide(kApply, {path, subroutine});
+}
 
 std::string ansi(const std::wstring& text) {
     const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -115,19 +123,19 @@ TEST_CASE("a skin with only Mode=Light is the Light palette, named after its fil
     EngineScene scene(19045);
     TempFolder folder;
     const std::wstring path = folder.write(L"paper white.v2.ini", "[Hueloom]\r\nMode=Light\r\n");
-    theme().titleBar = 5;
+    theme().titleBar = Color{5};
     theme().glyphs = false;
     theme().articleText = false;
     CHECK(applySkin(path) == 1);
     CHECK(variable("[Skin.LastError]") == "OK - skin 'paper white.v2' applied");
-    CHECK(theme().mode == ThemeMode::Light);
+    CHECK(theme().mode == Mode::Light);
     CHECK(theme().active);
     CHECK(theme().controlBack == rgb(255, 255, 255));
     CHECK(theme().controlText == rgb(0, 0, 0));
     CHECK(theme().pageBack == rgb(240, 240, 240));
     CHECK(theme().accent == rgb(0, 120, 215));
-    CHECK(theme().titleBar == -1);
-    CHECK(theme().titleText == -1);
+    CHECK_FALSE(theme().titleBar.has_value());
+    CHECK_FALSE(theme().titleText.has_value());
     CHECK(theme().glyphs);
     CHECK(theme().articleText);
     CHECK(theme().skinName == L"paper white.v2");
@@ -135,8 +143,8 @@ TEST_CASE("a skin with only Mode=Light is the Light palette, named after its fil
     CHECK(variable("[Skin.Name]") == "paper white.v2");
     CHECK(variable("[Skin.File]") == ansi(path));
     CHECK(variable("[Skin.Mode]") == "Light");
-    CHECK(process().autoRefresh.running);
-    CHECK(process().windows.updateDepth == 0);
+    CHECK(hueloom::autoRefreshState().running);
+    CHECK(hueloom::windowRegistry().updateDepth == 0);
 }
 
 TEST_CASE("Mode words and colour keys of a skin") {
@@ -146,17 +154,17 @@ TEST_CASE("Mode words and colour keys of a skin") {
         for (const char* word : {"2", "blue", "", "LIGHTER"}) {
             CAPTURE(word);
             CHECK(applySkin(folder.write(L"m.ini", std::string("[Hueloom]\nMode=") + word + "\n")) == 1);
-            CHECK(theme().mode == ThemeMode::Dark);
+            CHECK(theme().mode == Mode::Dark);
         }
         CHECK(applySkin(folder.write(L"m.ini", "[Hueloom]\nMode= LIGHT \n")) == 1);
-        CHECK(theme().mode == ThemeMode::Light);
+        CHECK(theme().mode == Mode::Light);
     }
     SUBCASE("a bad colour keeps the palette value and the skin still applies") {
         CHECK(applySkin(folder.write(L"bad.ini", "[Hueloom]\nControlBack=nonsense\nPageBack=\nTitleBar=#zz\n")) == 1);
         CHECK(variable("[Skin.LastError]") == "OK - skin 'bad' applied");
         CHECK(theme().controlBack == rgb(32, 32, 32));
         CHECK(theme().pageBack == rgb(24, 24, 24));
-        CHECK(theme().titleBar == -1);
+        CHECK_FALSE(theme().titleBar.has_value());
     }
     SUBCASE("names in other letter cases are found") {
         CHECK(applySkin(folder.write(L"case.ini",
@@ -165,8 +173,8 @@ TEST_CASE("Mode words and colour keys of a skin") {
         CHECK(theme().controlBack == rgb(16, 32, 48));
         CHECK(theme().controlText == rgb(255, 255, 255));
         CHECK(theme().pageBack == rgb(1, 2, 3));
-        CHECK(theme().titleBar == 0);
-        CHECK(theme().titleText == static_cast<int32_t>(rgb(255, 0, 0)));
+        CHECK(theme().titleBar == Color{0});
+        CHECK(theme().titleText == rgb(255, 0, 0));
         CHECK_FALSE(theme().glyphs);
         CHECK_FALSE(theme().articleText);
         CHECK(variable("[Skin.LastError]") == "OK - skin 'Cased' applied");
@@ -180,7 +188,7 @@ TEST_CASE("Mode words and colour keys of a skin") {
     }
     SUBCASE("a file without the section is a Dark skin named after the file") {
         CHECK(applySkin(folder.write(L"loose.ini", "Mode=Light\nControlBack=red\n")) == 1);
-        CHECK(theme().mode == ThemeMode::Dark);
+        CHECK(theme().mode == Mode::Dark);
         CHECK(theme().controlBack == rgb(32, 32, 32));
         CHECK(variable("[Skin.LastError]") == "OK - skin 'loose' applied");
     }
@@ -223,7 +231,7 @@ TEST_CASE("Mode=None resets, still exports Objects and names the skin") {
     host().clear();
     CHECK(applySkin(path, "AfterSkin") == 1);
     CHECK(variable("[Skin.LastError]") == "OK - skin 'Stock look' (System mode)");
-    CHECK(theme().mode == ThemeMode::System);
+    CHECK(theme().mode == Mode::System);
     CHECK_FALSE(theme().active);
     CHECK(theme().controlBack == rgb(255, 255, 255));
     CHECK(theme().accent == rgb(1, 2, 3));  // the colour keys are not read
@@ -233,8 +241,8 @@ TEST_CASE("Mode=None resets, still exports Objects and names the skin") {
     CHECK(variable("[Skin.Title]") == "Plain");
     CHECK(variable("[Skin.Mode]") == "System");
     CHECK(host().scriptLines == std::vector<std::string>{"GoSub \"AfterSkin\""});
-    CHECK_FALSE(process().autoRefresh.running);
-    CHECK(process().windows.updateDepth == 0);
+    CHECK_FALSE(hueloom::autoRefreshState().running);
+    CHECK(hueloom::windowRegistry().updateDepth == 0);
 }
 
 TEST_CASE("the subroutine: exact GoSub line, variables set and repaint frozen while it runs") {
@@ -250,7 +258,7 @@ TEST_CASE("the subroutine: exact GoSub line, variables set and repaint frozen wh
         int depth = -1;
         host().onScriptLine = [&](const std::string&) {
             seen = host().variables;
-            depth = process().windows.updateDepth;
+            depth = hueloom::windowRegistry().updateDepth;
         };
         CHECK(applySkin(path, "  Skin Ready  ") == 1);
         CHECK(host().scriptLines == std::vector<std::string>{"GoSub \"Skin Ready\""});
@@ -261,7 +269,7 @@ TEST_CASE("the subroutine: exact GoSub line, variables set and repaint frozen wh
         CHECK(seen["[Skin.TitleText]"].empty());
         CHECK(seen.count("[Skin.TitleText]") == 1);
         CHECK(depth > 0);
-        CHECK(process().windows.updateDepth == 0);
+        CHECK(hueloom::windowRegistry().updateDepth == 0);
     }
     SUBCASE("an action called from the subroutine runs at once") {
         int nested = -1;
@@ -277,7 +285,7 @@ TEST_CASE("the subroutine: exact GoSub line, variables set and repaint frozen wh
         CHECK_FALSE(theme().glyphs);
         CHECK(variable("[Skin.Accent]") == "0,255,0");
         CHECK(variable("[Skin.LastError]") == "OK - skin 'Sub' applied");
-        CHECK(process().windows.updateDepth == 0);
+        CHECK(hueloom::windowRegistry().updateDepth == 0);
     }
 }
 
@@ -296,9 +304,13 @@ TEST_CASE("a subroutine that applies its own skin again stops instead of overflo
     REQUIRE_FALSE(results.empty());
     CHECK(results.front() == 0);  // the innermost Apply could not run its subroutine
     CHECK(host().lastError() == "OK - skin 'Again' applied");
-    CHECK(process().skinSubroutineDepth == 0);
-    CHECK(process().windows.updateDepth == 0);
-    CHECK(theme().mode == hueloom::ThemeMode::Dark);
+    // Every level was left again: the next Apply runs its subroutine.
+    host().onScriptLine = [&](const std::string&) { ++calls; };
+    calls = 0;
+    CHECK(applySkinFile(path, L"Again") == 1);
+    CHECK(calls == 1);
+    CHECK(hueloom::windowRegistry().updateDepth == 0);
+    CHECK(theme().mode == hueloom::Mode::Dark);
 }
 
 TEST_CASE("files that are missing, empty, folders or locked change nothing") {
@@ -313,7 +325,7 @@ TEST_CASE("files that are missing, empty, folders or locked change nothing") {
         CHECK(setNames() == std::vector<std::string>{"[Skin.LastError]"});
         CHECK(host().scriptLines.empty());
         CHECK(ThemeSnapshot::now() == before);
-        CHECK(process().windows.updateDepth == 0);
+        CHECK(hueloom::windowRegistry().updateDepth == 0);
     };
     refused(folder.path() + L"\\missing.ini", "Skin file not found: ");
     refused(folder.path(), "Skin file not found: ");
@@ -353,7 +365,7 @@ TEST_CASE("odd contents: garbage, a bare mark, bad UTF-8, the largest file") {
         std::string garbage(64 * 1024, '\0');
         for (char& b : garbage) b = static_cast<char>(random() & 0xFF);
         CHECK(applySkin(folder.write(L"garbage.bin", garbage)) == 1);
-        CHECK(theme().mode == ThemeMode::Dark);
+        CHECK(theme().mode == Mode::Dark);
         CHECK(theme().skinName == L"garbage");
     }
     SUBCASE("a byte-order mark alone") {
@@ -363,11 +375,11 @@ TEST_CASE("odd contents: garbage, a bare mark, bad UTF-8, the largest file") {
     SUBCASE("invalid UTF-8 after the mark") {
         CHECK(applySkin(folder.write(L"bad-utf8.ini", "\xEF\xBB\xBF[Hueloom]\nName=A\xFF\xFE\nMode=Light\n")) == 1);
         CHECK(theme().skinName == L"A\uFFFD\uFFFD");
-        CHECK(theme().mode == ThemeMode::Light);
+        CHECK(theme().mode == Mode::Light);
     }
     SUBCASE("no final line end and a key without =") {
         CHECK(applySkin(folder.write(L"tail.ini", "[Hueloom]\nGlyphs\nMode=Light")) == 1);
-        CHECK(theme().mode == ThemeMode::Light);
+        CHECK(theme().mode == Mode::Light);
         CHECK(theme().glyphs);
     }
     SUBCASE("4 MB, the largest file read, and a line of 1 MB") {
@@ -382,7 +394,7 @@ TEST_CASE("odd contents: garbage, a bare mark, bad UTF-8, the largest file") {
         MESSAGE("Apply of a 4 MB skin file of short lines: " << GetTickCount() - start << " ms");
         CHECK(variable("[Skin.Last]") == "end");
         CHECK(variable("[Skin.Line]").size() == (1u << 20));
-        CHECK(theme().mode == ThemeMode::Light);
+        CHECK(theme().mode == Mode::Light);
     }
 }
 
@@ -424,12 +436,12 @@ TEST_CASE("every skin of the gallery applies as written") {
         CHECK(applySkin(path) == 1);
         CHECK(variable("[Skin.LastError]") == ansi(L"OK - skin '" + *name + L"' applied"));
         const bool light = skin.readOr(L"Hueloom", L"Mode", L"") == L"Light";
-        CHECK(theme().mode == (light ? ThemeMode::Light : ThemeMode::Dark));
+        CHECK(theme().mode == (light ? Mode::Light : Mode::Dark));
         // Every colour the author wrote must be one the plug-in reads.
         const std::pair<const wchar_t*, int64_t> colours[] = {
             {L"ControlBack", theme().controlBack}, {L"ControlText", theme().controlText},
-            {L"PageBack", theme().pageBack},       {L"TitleBar", theme().titleBar},
-            {L"TitleText", theme().titleText},     {L"Accent", theme().accent}};
+            {L"PageBack", theme().pageBack},       {L"TitleBar", theme().titleBar.value_or(-1)},
+            {L"TitleText", theme().titleText.value_or(-1)}, {L"Accent", theme().accent}};
         for (const auto& [key, value] : colours) {
             const std::wstring text = skin.readOr(L"Hueloom", key, L"");
             if (text.empty()) continue;
@@ -484,7 +496,7 @@ TEST_CASE("cost of reading and applying a typical skin, without windows to repai
     MESSAGE("Apply of a " << bytes.size() << "-byte skin without repaint: median " << whole
                           << " us; of which opening and reading the file alone " << fileOnly
                           << " us, parsing " << parseOnly << " us");
-    CHECK(process().theme.skinName == L"Typical");
+    CHECK(hueloom::currentTheme().skinName == L"Typical");
     deleteThemeBrushes();
     resetPlugin();
 }

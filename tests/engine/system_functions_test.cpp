@@ -7,7 +7,7 @@
 #include "fixtures.h"
 #include "platform/dark_mode_ordinals.h"
 #include "platform/system_functions.h"
-#include "plugin/process_state.h"
+#include "support/test_seam.h"
 
 using namespace hueloom;
 
@@ -40,14 +40,14 @@ void prepareOrdinalLookup(int build, std::vector<WORD> present) {
     testing::resetPlugin();
     g_exports = OrdinalExports{};
     g_exports.present = std::move(present);
-    SystemFunctions& system = process().system;
+    SystemFunctions& system = testing::TestSeam::system();
     system.uxtheme = GetModuleHandleW(nullptr);  // any module: the fake ignores it
     system.getProcAddress = fakeGetProcAddress;
     system.buildCache = build;
 }
 
 int resolvedOrdinalCount() {
-    const SystemFunctions& s = process().system;
+    const SystemFunctions& s = testing::TestSeam::system();
     return (s.allowDarkModeForWindow != nullptr) + (s.setPreferredAppMode != nullptr) +
            (s.flushMenuThemes != nullptr) + (s.refreshImmersiveColorPolicyState != nullptr);
 }
@@ -55,6 +55,7 @@ int resolvedOrdinalCount() {
 } // namespace
 
 TEST_CASE("dark-mode ordinals are asked for only from build 17763 on, and only as numbers") {
+    testing::TestSeam seam;
     prepareOrdinalLookup(17762, {133, 135, 136, 104});
     resolveDarkModeOrdinals();
     CHECK(g_exports.asked.empty());
@@ -68,13 +69,14 @@ TEST_CASE("dark-mode ordinals are asked for only from build 17763 on, and only a
 
     // Without the separately resolved lookup nothing is asked, whatever the build.
     prepareOrdinalLookup(22631, {133, 135, 136, 104});
-    process().system.getProcAddress = nullptr;
+    seam.system().getProcAddress = nullptr;
     resolveDarkModeOrdinals();
     CHECK(resolvedOrdinalCount() == 0);
     testing::resetPlugin();
 }
 
 TEST_CASE("an incomplete set of dark-mode ordinals counts as none at all") {
+    testing::TestSeam seam;
     // Wine: an unrelated export under 104 and nothing under 133, 135, 136.
     prepareOrdinalLookup(19045, {104});
     resolveDarkModeOrdinals();
@@ -94,15 +96,16 @@ TEST_CASE("an incomplete set of dark-mode ordinals counts as none at all") {
     prepareOrdinalLookup(19045, {133, 135, 136});
     resolveDarkModeOrdinals();
     CHECK(resolvedOrdinalCount() == 3);
-    CHECK((process().system.refreshImmersiveColorPolicyState == nullptr));
+    CHECK((seam.system().refreshImmersiveColorPolicyState == nullptr));
     testing::resetPlugin();
 }
 
 TEST_CASE("the loader resolves the named functions once per process") {
+    testing::TestSeam seam;
     testing::resetPlugin();
-    process().system.buildCache = 7601;
+    seam.setWindowsBuild(7601);
     loadSystemFunctions();
-    const SystemFunctions& system = process().system;
+    const SystemFunctions& system = testing::TestSeam::system();
     CHECK(system.loaded);
     CHECK((system.getProcAddress != nullptr));
     CHECK((system.realGetWindowClassW != nullptr));
@@ -113,9 +116,9 @@ TEST_CASE("the loader resolves the named functions once per process") {
     CHECK(resolvedOrdinalCount() == 0);  // old build
 
     // A second call tries nothing again.
-    process().system.setWindowTheme = nullptr;
+    seam.system().setWindowTheme = nullptr;
     loadSystemFunctions();
-    CHECK((process().system.setWindowTheme == nullptr));
+    CHECK((seam.system().setWindowTheme == nullptr));
 
     // Forgetting the modules keeps the functions (the libraries stay loaded).
     forgetSystemModules();
@@ -126,32 +129,34 @@ TEST_CASE("the loader resolves the named functions once per process") {
 }
 
 TEST_CASE("under Wine reporting Windows 10 the real uxtheme gives no ordinal to call") {
+    testing::TestSeam seam;
     testing::resetPlugin();
-    process().system.buildCache = 19045;
+    seam.setWindowsBuild(19045);
     loadSystemFunctions();
-    CHECK((process().system.getProcAddress != nullptr));
-    CHECK((process().system.setWindowTheme != nullptr));
+    CHECK((seam.system().getProcAddress != nullptr));
+    CHECK((seam.system().setWindowTheme != nullptr));
     // Wine's uxtheme lacks 133, 135 and 136, so its export under 104 must not be kept.
     CHECK(resolvedOrdinalCount() == 0);
     testing::resetPlugin();
 }
 
 TEST_CASE("the Windows build is asked once and cached, failures included") {
+    testing::TestSeam seam;
     testing::resetPlugin();
-    REQUIRE(process().system.buildCache == -1);
+    REQUIRE(seam.system().buildCache == -1);
     const int32_t build = windowsBuild();
     CHECK(build > 0);
-    CHECK(process().system.buildCache == build);
+    CHECK(seam.system().buildCache == build);
 
-    process().system.buildCache = 12345;  // a second call must not ask the system again
+    seam.setWindowsBuild(12345);  // a second call must not ask the system again
     CHECK(windowsBuild() == 12345);
-    process().system.buildCache = 0;  // an earlier failure stays a failure
+    seam.setWindowsBuild(0);  // an earlier failure stays a failure
     CHECK(windowsBuild() == 0);
     CHECK_FALSE(darkModeSupported());
 
-    process().system.buildCache = 17762;
+    seam.setWindowsBuild(17762);
     CHECK_FALSE(darkModeSupported());
-    process().system.buildCache = 17763;
+    seam.setWindowsBuild(17763);
     CHECK(darkModeSupported());
     testing::resetPlugin();
 }

@@ -2,11 +2,16 @@
 // each action, the exact answers in [Skin.LastError] per Windows build, and Reset.
 #include <doctest.h>
 
+#include "engine/auto_refresh.h"
+#include "engine/registry.h"
+#include "engine/theme_removal.h"
 #include "engine/theming_pass.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "plugin/process_state.h"
-#include "theme/theme_actions.h"
+#include "overlay/overlay_binding.h"
+#include "paint/theme_brushes.h"
+#include "support/test_seam.h"
+#include "theme/theme_state.h"
 #include "theme_test_support.h"
 
 using namespace hueloom;
@@ -18,7 +23,7 @@ enum Action { SetMode = 2, SetColors = 3, SetTitleBar = 4, Reset = 7, BeginUpdat
 
 constexpr char kResetAnswer[] = "OK - Reset to Windows defaults";
 
-ThemeState& theme() { return process().theme; }
+ThemeState& theme() { return hueloom::currentTheme(); }
 
 void checkDarkPalette() {
     CHECK(theme().controlBack == rgb(32, 32, 32));
@@ -35,13 +40,13 @@ void checkLightPalette() {
 }
 
 void checkStockColors() {
-    CHECK(theme().mode == ThemeMode::System);
+    CHECK(theme().mode == Mode::System);
     CHECK_FALSE(theme().active);
     CHECK(theme().controlBack == rgb(255, 255, 255));
     CHECK(theme().controlText == rgb(0, 0, 0));
     CHECK(theme().pageBack == rgb(240, 240, 240));
-    CHECK(theme().titleBar == -1);
-    CHECK(theme().titleText == -1);
+    CHECK_FALSE(theme().titleBar.has_value());
+    CHECK_FALSE(theme().titleText.has_value());
 }
 
 } // namespace
@@ -52,9 +57,9 @@ TEST_CASE("SetMode words select Dark and Light; the eight variables follow") {
         CAPTURE(word);
         host().clear();
         CHECK(executeAction(SetMode, {word}) == 1);
-        CHECK(theme().mode == ThemeMode::Dark);
+        CHECK(theme().mode == Mode::Dark);
         CHECK(theme().active);
-        CHECK(theme().controlBrush != nullptr);
+        CHECK(themeBrushes().control != nullptr);
         checkDarkPalette();
         CHECK(host().lastError() == "OK");
         CHECK(setNames() == std::vector<std::string>{"[Skin.Mode]", "[Skin.ControlBack]", "[Skin.ControlText]",
@@ -65,12 +70,12 @@ TEST_CASE("SetMode words select Dark and Light; the eight variables follow") {
         CHECK(host().var("[Skin.TitleBar]").empty());
     }
     CHECK(executeAction(SetMode, {"2"}) == 1);
-    CHECK(theme().mode == ThemeMode::Light);
+    CHECK(theme().mode == Mode::Light);
     checkLightPalette();
     CHECK(host().var("[Skin.PageColor]") == "240,240,240");
     CHECK(host().var("[Skin.Accent]") == "0,120,215");
     // The auto-refresh timer is left running by every colour change.
-    CHECK(process().autoRefresh.running);
+    CHECK(hueloom::autoRefreshState().running);
 }
 
 TEST_CASE("SetMode with a system word or empty text is exactly Reset") {
@@ -85,7 +90,7 @@ TEST_CASE("SetMode with a system word or empty text is exactly Reset") {
         CHECK(host().has("[Skin.Name]"));
         CHECK(host().has("[Skin.File]"));
         CHECK(host().var("[Skin.Mode]") == "System");
-        CHECK_FALSE(process().autoRefresh.running);
+        CHECK_FALSE(hueloom::autoRefreshState().running);
     }
 }
 
@@ -125,19 +130,20 @@ TEST_CASE("SetMode answers per Windows build") {
 TEST_CASE("SetMode clears caption colours set before") {
     EngineScene scene(22631);
     CHECK(executeAction(SetTitleBar, {"#102030", "white"}) == 1);
-    CHECK(theme().titleBar == static_cast<int32_t>(rgb(16, 32, 48)));
+    CHECK(theme().titleBar == rgb(16, 32, 48));
     CHECK(executeAction(SetMode, {"Dark"}) == 1);
-    CHECK(theme().titleBar == -1);
-    CHECK(theme().titleText == -1);
+    CHECK_FALSE(theme().titleBar.has_value());
+    CHECK_FALSE(theme().titleText.has_value());
 }
 
 TEST_CASE("SetColors in System mode picks the mode from the control background") {
+    testing::TestSeam seam;
     EngineScene scene(19045);
     SUBCASE("three empty parameters: white controls, so Light, without its palette") {
         theme().accent = rgb(1, 2, 3);
         CHECK(executeAction(SetColors, {"", " ", ""}) == 1);
         CHECK(host().lastError() == "OK");
-        CHECK(theme().mode == ThemeMode::Light);
+        CHECK(theme().mode == Mode::Light);
         CHECK(theme().active);
         CHECK(theme().controlBack == rgb(255, 255, 255));
         CHECK(theme().accent == rgb(1, 2, 3));
@@ -145,14 +151,14 @@ TEST_CASE("SetColors in System mode picks the mode from the control background")
     }
     SUBCASE("#202020 alone selects Dark and keeps text and page") {
         CHECK(executeAction(SetColors, {"#202020", "", ""}) == 1);
-        CHECK(theme().mode == ThemeMode::Dark);
+        CHECK(theme().mode == Mode::Dark);
         CHECK(theme().controlBack == rgb(32, 32, 32));
         CHECK(theme().controlText == rgb(0, 0, 0));
         CHECK(theme().pageBack == rgb(240, 240, 240));
         CHECK(host().var("[Skin.Mode]") == "Dark");
     }
     SUBCASE("the answer is OK on an old build as well") {
-        process().system.buildCache = 7601;
+        seam.setWindowsBuild(7601);
         CHECK(executeAction(SetColors, {"navy", "white", "black"}) == 1);
         CHECK(host().lastError() == "OK");
     }
@@ -161,15 +167,15 @@ TEST_CASE("SetColors in System mode picks the mode from the control background")
 TEST_CASE("SetColors keeps the mode outside System and changes only the given colours") {
     EngineScene scene(19045);
     executeAction(SetMode, {"Light"});
-    theme().titleBar = static_cast<int32_t>(rgb(5, 5, 5));
+    theme().titleBar = rgb(5, 5, 5);
     SystemCallLog::current().preferredAppMode.clear();
     CHECK(executeAction(SetColors, {"black", "", "1,2,3"}) == 1);
-    CHECK(theme().mode == ThemeMode::Light);  // dark colours do not switch an explicit mode
+    CHECK(theme().mode == Mode::Light);  // dark colours do not switch an explicit mode
     CHECK(theme().controlBack == rgb(0, 0, 0));
     CHECK(theme().controlText == rgb(0, 0, 0));
     CHECK(theme().pageBack == rgb(1, 2, 3));
     CHECK(theme().accent == rgb(0, 120, 215));
-    CHECK(theme().titleBar == static_cast<int32_t>(rgb(5, 5, 5)));
+    CHECK(theme().titleBar == rgb(5, 5, 5));
     CHECK(SystemCallLog::current().preferredAppMode.empty());
 }
 
@@ -179,10 +185,10 @@ TEST_CASE("SetColors stops at a bad colour with the earlier ones stored and noth
     CHECK(host().lastError() == "Bad color ' not a colour '");
     CHECK(theme().controlBack == rgb(255, 0, 0));
     CHECK(theme().pageBack == rgb(240, 240, 240));
-    CHECK(theme().mode == ThemeMode::System);
+    CHECK(theme().mode == Mode::System);
     CHECK_FALSE(theme().active);
-    CHECK(theme().controlBrush == nullptr);
-    CHECK_FALSE(process().autoRefresh.running);
+    CHECK(themeBrushes().control == nullptr);
+    CHECK_FALSE(hueloom::autoRefreshState().running);
     CHECK(setNames() == std::vector<std::string>{"[Skin.LastError]"});
 }
 
@@ -191,7 +197,7 @@ TEST_CASE("SetAccent in System mode brings the Light palette with the given acce
     SUBCASE("empty colour, glyphs off") {
         CHECK(executeAction(SetAccent, {"", "Off"}) == 1);
         CHECK(host().lastError() == "OK");
-        CHECK(theme().mode == ThemeMode::Light);
+        CHECK(theme().mode == Mode::Light);
         CHECK(theme().active);
         checkLightPalette();
         CHECK_FALSE(theme().glyphs);
@@ -213,14 +219,14 @@ TEST_CASE("SetAccent outside System mode touches only the accent and the glyph s
     CHECK(executeAction(SetAccent, {"#FF0000", ""}) == 1);
     CHECK(theme().accent == rgb(255, 0, 0));
     CHECK_FALSE(theme().glyphs);
-    CHECK(theme().mode == ThemeMode::Dark);
+    CHECK(theme().mode == Mode::Dark);
     CHECK(theme().controlBack == rgb(32, 32, 32));
     CHECK(SystemCallLog::current().preferredAppMode.empty());
 
     // Light for the title bar only (active 0) stays inactive.
-    resetTheme(false);
+    restoreStockLook();  // the silent reset of host message 2
     executeAction(SetTitleBar, {"navy", ""});
-    REQUIRE(theme().mode == ThemeMode::Light);
+    REQUIRE(theme().mode == Mode::Light);
     REQUIRE_FALSE(theme().active);
     CHECK(executeAction(SetAccent, {"lime", ""}) == 1);
     CHECK_FALSE(theme().active);
@@ -254,20 +260,20 @@ TEST_CASE("SetTitleBar: mode change only for a caption colour in System mode") {
     SUBCASE("two empty parameters leave System mode") {
         EngineScene scene(22631);
         CHECK(executeAction(SetTitleBar, {"", " "}) == 1);
-        CHECK(theme().mode == ThemeMode::System);
-        CHECK(theme().titleBar == -1);
+        CHECK(theme().mode == Mode::System);
+        CHECK_FALSE(theme().titleBar.has_value());
         CHECK(host().lastError() == "OK");
     }
     SUBCASE("a caption colour gives Light without the plug-in's control colours") {
         EngineScene scene(22631);
         CHECK(executeAction(SetTitleBar, {"black", ""}) == 1);
-        CHECK(theme().mode == ThemeMode::Light);
+        CHECK(theme().mode == Mode::Light);
         CHECK_FALSE(theme().active);
-        CHECK(theme().titleBar == 0);
-        CHECK(theme().titleText == -1);
+        CHECK(theme().titleBar == Color{0});
+        CHECK_FALSE(theme().titleText.has_value());
         CHECK(host().var("[Skin.TitleBar]") == "0,0,0");  // black is not the default
         CHECK(host().var("[Skin.TitleText]").empty());
-        CHECK_FALSE(process().autoRefresh.running);
+        CHECK_FALSE(hueloom::autoRefreshState().running);
     }
     SUBCASE("caption colours need build 22000") {
         EngineScene scene(19045);
@@ -280,15 +286,15 @@ TEST_CASE("SetTitleBar: mode change only for a caption colour in System mode") {
         executeAction(SetMode, {"Dark"});
         CHECK(executeAction(SetTitleBar, {"red", "reddish"}) == 0);
         CHECK(host().lastError() == "Bad color 'reddish'");
-        CHECK(theme().titleBar == static_cast<int32_t>(rgb(255, 0, 0)));
-        CHECK(theme().mode == ThemeMode::Dark);
+        CHECK(theme().titleBar == rgb(255, 0, 0));
+        CHECK(theme().mode == Mode::Dark);
     }
     SUBCASE("an empty parameter returns a colour to the default") {
         EngineScene scene(22631);
         executeAction(SetTitleBar, {"red", "white"});
         CHECK(executeAction(SetTitleBar, {"", "white"}) == 1);
-        CHECK(theme().titleBar == -1);
-        CHECK(theme().titleText == static_cast<int32_t>(rgb(255, 255, 255)));
+        CHECK_FALSE(theme().titleBar.has_value());
+        CHECK(theme().titleText == rgb(255, 255, 255));
     }
 }
 
@@ -301,7 +307,7 @@ TEST_CASE("SetTitleBar sets the caption attributes on every top-level window ane
     for (const auto& call : SystemCallLog::current().dwmFor(scene.host()))
         captionSet = captionSet || (call.attribute == 35 && call.value == rgb(16, 32, 48));
     CHECK(captionSet);
-    CHECK(process().windows.titleBarWindows.contains(scene.host()));
+    CHECK(hueloom::windowRegistry().titleBarWindows.contains(scene.host()));
 }
 
 TEST_CASE("Reset restores the stock look and keeps accent, glyphs and article text") {
@@ -312,9 +318,9 @@ TEST_CASE("Reset restores the stock look and keeps accent, glyphs and article te
     executeAction(SetAccent, {"#FF8000", "off"});
     theme().articleText = false;
     theme().skinName = L"x";
-    REQUIRE(process().windows.themedControls.contains(edit));
-    CHECK_FALSE(process().windows.colorSubclassed.empty());
-    CHECK(process().windows.glyphSubclassed.contains(check));
+    REQUIRE(hueloom::windowRegistry().themedControls.contains(edit));
+    CHECK_FALSE(hueloom::windowRegistry().colorSubclassed.empty());
+    CHECK(hueloom::windowRegistry().glyphSubclassed.contains(check));
     SystemCallLog::current().themes.clear();
     host().clear();
 
@@ -331,13 +337,13 @@ TEST_CASE("Reset restores the stock look and keeps accent, glyphs and article te
     CHECK(host().var("[Skin.Accent]") == "255,128,0");
     // Every registered control got its stock theme back before the registries emptied.
     CHECK(SystemCallLog::current().lastThemeFor(edit) == L"<null>");
-    const ThemedWindowRegistry& windows = process().windows;
+    const ThemedWindowRegistry& windows = hueloom::windowRegistry();
     CHECK(windows.themedControls.empty());
     CHECK(windows.titleBarWindows.empty());
     CHECK(windows.colorSubclassed.empty());
     CHECK(windows.glyphSubclassed.empty());
-    CHECK(process().overlays.bindings.empty());
-    CHECK_FALSE(process().autoRefresh.running);
+    CHECK(hueloom::overlayState().bindings.empty());
+    CHECK_FALSE(hueloom::autoRefreshState().running);
     CHECK(windows.updateDepth == 0);
 
     // Dark again gives the palette accent, not the one kept by Reset.
@@ -349,7 +355,7 @@ TEST_CASE("the silent reset of the host's closing writes nothing") {
     EngineScene scene(19045);
     executeAction(SetColors, {"#202020", "", ""});
     host().clear();
-    CHECK(resetTheme(false) == 1);
+    restoreStockLook();
     checkStockColors();
     CHECK(host().sets.empty());
 }
@@ -357,12 +363,12 @@ TEST_CASE("the silent reset of the host's closing writes nothing") {
 TEST_CASE("a script's own freeze holds across the actions inside it") {
     EngineScene scene(19045);
     executeAction(BeginUpdate, {});
-    REQUIRE(process().windows.updateDepth == 1);
+    REQUIRE(hueloom::windowRegistry().updateDepth == 1);
     executeAction(SetMode, {"Dark"});
     executeAction(SetColors, {"", "", "navy"});
     executeAction(SetAccent, {"red", ""});
     executeAction(Reset, {});
-    CHECK(process().windows.updateDepth == 1);
+    CHECK(hueloom::windowRegistry().updateDepth == 1);
     executeAction(EndUpdate, {});
-    CHECK(process().windows.updateDepth == 0);
+    CHECK(hueloom::windowRegistry().updateDepth == 0);
 }

@@ -1,28 +1,29 @@
 #pragma once
 // Helpers shared by the theme action and skin file tests: a comparable copy of the
 // theme record and short names for the fake host.
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "fixtures.h"
-#include "plugin/process_state.h"
 #include "theme/color.h"
+#include "theme/theme_state.h"
 
 namespace testing {
 
 // The fields of ThemeState that an action may change, without the brushes.
 struct ThemeSnapshot {
-    hueloom::ThemeMode mode;
+    hueloom::Mode mode;
     bool active;
     hueloom::Color controlBack, controlText, pageBack;
-    int32_t titleBar, titleText;
+    std::optional<hueloom::Color> titleBar, titleText;
     hueloom::Color accent;
     bool glyphs, articleText;
     std::wstring skinName, skinFile;
 
     static ThemeSnapshot now() {
-        const hueloom::ThemeState& t = hueloom::process().theme;
+        const hueloom::ThemeState& t = hueloom::currentTheme();
         return {t.mode,   t.active,    t.controlBack, t.controlText, t.pageBack,
                 t.titleBar, t.titleText, t.accent,   t.glyphs,      t.articleText,
                 t.skinName, t.skinFile};

@@ -3,13 +3,19 @@
 
 #include "engine/color_subclass.h"
 #include "engine/glyph_button.h"
-#include "engine/subclass_ids.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
+#include "engine/theme_removal.h"
 #include "engine/theming_pass.h"
 #include "engine_scene.h"
 #include "fixtures.h"
+#include "overlay/bindings.h"
+#include "overlay/overlay_binding.h"
 #include "overlay/overlay_interaction.h"
+#include "platform/module_pin.h"
+#include "platform/subclass.h"
 #include "plugin/lifecycle.h"
-#include "plugin/process_state.h"
+#include "support/test_seam.h"
 
 using namespace hueloom;
 using testing::EngineScene;
@@ -31,7 +37,7 @@ const wchar_t* customPanelClass() {
     return L"PublicationPanel";
 }
 
-bool hasColorSubclass(HWND window) { return testing::hasSubclass(window, colorSubclassProc, kColorSubclassId); }
+bool hasColorSubclass(HWND window) { return testing::hasSubclass(window, colorSubclassProc, idOf(SubclassId::Color)); }
 
 } // namespace
 
@@ -41,8 +47,8 @@ TEST_CASE("a pass registers controls once, subclasses each parent once and the c
     HWND first = scene.child(WC_EDITW, 0, L"", panel);
     HWND second = scene.child(WC_BUTTONW, BS_PUSHBUTTON, L"OK", panel);
     HWND combo = scene.child(WC_COMBOBOXW, CBS_DROPDOWNLIST);
-    scene.setMode(ThemeMode::Dark);
-    refreshWindows(false);
+    scene.setMode(Mode::Dark);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
 
     CHECK(testing::registeredKind(first) == ControlKind::Edit);
     CHECK(testing::registeredKind(second) == ControlKind::PushButton);
@@ -54,8 +60,8 @@ TEST_CASE("a pass registers controls once, subclasses each parent once and the c
     CHECK(log.subclassCallsFor(combo) == 1);
     CHECK(hasColorSubclass(panel));
     CHECK(hasColorSubclass(combo));
-    CHECK(process().windows.colorSubclassed.size() == 3);
-    CHECK(process().modulePinned);
+    CHECK(hueloom::windowRegistry().colorSubclassed.size() == 3);
+    CHECK(hueloom::moduleIsPinned());
 }
 
 TEST_CASE("a second incremental pass only sets the title bars again") {
@@ -64,13 +70,13 @@ TEST_CASE("a second incremental pass only sets the title bars again") {
     HWND controls[] = {scene.child(WC_EDITW, 0, L"", panel), scene.child(WC_BUTTONW, BS_AUTOCHECKBOX),
                        scene.child(WC_STATICW), scene.child(WC_COMBOBOXW, CBS_DROPDOWN),
                        scene.child(WC_LISTBOXW), scene.child(TRACKBAR_CLASSW)};
-    scene.setMode(ThemeMode::Dark);
-    refreshWindows(false);
+    scene.setMode(Mode::Dark);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     for (HWND control : controls) CHECK(isRegistered(control));
 
     scene.validateAll();
     SystemCallLog::current().clear();
-    refreshWindows(false);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     const SystemCallLog& log = SystemCallLog::current();
     CHECK(log.subclassed.empty());
     CHECK(log.themes.empty());
@@ -88,34 +94,34 @@ TEST_CASE("a full pass re-themes every registered control in the new mode") {
     EngineScene scene;
     HWND edit = scene.child(WC_EDITW);
     HWND combo = scene.child(WC_COMBOBOXW, CBS_DROPDOWNLIST);
-    scene.setMode(ThemeMode::Dark);
-    refreshWindows(true);
+    scene.setMode(Mode::Dark);
+    refreshWindows(hueloom::RefreshScope::AllWindows);
     SystemCallLog::current().clear();
 
-    scene.setMode(ThemeMode::Light);
-    refreshWindows(true);
+    scene.setMode(Mode::Light);
+    refreshWindows(hueloom::RefreshScope::AllWindows);
     const SystemCallLog& log = SystemCallLog::current();
     CHECK(log.lastThemeFor(edit) == L"Explorer");
     CHECK(log.lastThemeFor(combo) == L"CFD");
     CHECK(log.themeCallsFor(edit) == 1);
     CHECK(log.subclassed.empty());  // parents keep their one subclass
-    CHECK(process().windows.titleBarWindows.contains(scene.host()));
+    CHECK(hueloom::windowRegistry().titleBarWindows.contains(scene.host()));
     CHECK(testing::hasUpdateRegion(scene.host()));  // title-bar windows repainted
 }
 
 TEST_CASE("new controls are invalidated unless a freeze is open") {
     EngineScene scene;
-    scene.setMode(ThemeMode::Dark);
+    scene.setMode(Mode::Dark);
     HWND edit = scene.child(WC_EDITW);
     scene.validateAll();
-    refreshWindows(false);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     CHECK(testing::hasUpdateRegion(edit));
 
     HWND later = scene.child(WC_EDITW);
     scene.validateAll();
-    process().windows.updateDepth = 1;  // inside a freeze the outermost end repaints
-    refreshWindows(false);
-    process().windows.updateDepth = 0;
+    hueloom::windowRegistry().updateDepth = 1;  // inside a freeze the outermost end repaints
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
+    hueloom::windowRegistry().updateDepth = 0;
     CHECK(isRegistered(later));
     CHECK_FALSE(testing::hasUpdateRegion(later));
 }
@@ -128,16 +134,16 @@ TEST_CASE("top-level windows that existed before the publication are skipped unl
     HWND dialogsEdit = scene.child(WC_EDITW, 0, L"", ownedDialog);
     HWND hostEdit = scene.child(WC_EDITW);
     handleHostMessage(1);  // records every top-level window except the host
-    REQUIRE(process().windows.preexistingWindows.contains(stranger));
-    REQUIRE(process().windows.preexistingWindows.contains(ownedDialog));
+    REQUIRE(hueloom::windowRegistry().preexistingWindows.contains(stranger));
+    REQUIRE(hueloom::windowRegistry().preexistingWindows.contains(ownedDialog));
 
-    scene.setMode(ThemeMode::Dark);
-    refreshWindows(false);
+    scene.setMode(Mode::Dark);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     CHECK_FALSE(isRegistered(strangersEdit));
-    CHECK_FALSE(process().windows.titleBarWindows.contains(stranger));
+    CHECK_FALSE(hueloom::windowRegistry().titleBarWindows.contains(stranger));
     CHECK(SystemCallLog::current().dwmFor(stranger).empty());
     CHECK(isRegistered(dialogsEdit));
-    CHECK(process().windows.titleBarWindows.contains(ownedDialog));
+    CHECK(hueloom::windowRegistry().titleBarWindows.contains(ownedDialog));
     CHECK(isRegistered(hostEdit));
     CHECK(isSkippedTopLevel(stranger));
     CHECK_FALSE(isSkippedTopLevel(ownedDialog));
@@ -149,20 +155,20 @@ TEST_CASE("a window destroyed between passes leaves no entry and gets no call") 
     HWND panel = scene.child(customPanelClass());
     HWND edit = scene.child(WC_EDITW, 0, L"", panel);
     HWND top = scene.topLevel(WS_OVERLAPPEDWINDOW);
-    scene.setMode(ThemeMode::Dark);
-    refreshWindows(false);
+    scene.setMode(Mode::Dark);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     REQUIRE(isRegistered(edit));
-    REQUIRE(process().windows.colorSubclassed.contains(panel));
-    REQUIRE(process().windows.titleBarWindows.contains(top));
+    REQUIRE(hueloom::windowRegistry().colorSubclassed.contains(panel));
+    REQUIRE(hueloom::windowRegistry().titleBarWindows.contains(top));
 
     DestroyWindow(panel);  // takes the edit with it
     DestroyWindow(top);
     // The subclass took itself off and out of the registry on the way.
-    CHECK_FALSE(process().windows.colorSubclassed.contains(panel));
+    CHECK_FALSE(hueloom::windowRegistry().colorSubclassed.contains(panel));
     SystemCallLog::current().clear();
-    refreshWindows(false);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     CHECK_FALSE(isRegistered(edit));
-    CHECK_FALSE(process().windows.titleBarWindows.contains(top));
+    CHECK_FALSE(hueloom::windowRegistry().titleBarWindows.contains(top));
     const SystemCallLog& log = SystemCallLog::current();
     for (HWND dead : {panel, edit, top}) {
         CHECK(log.themeCallsFor(dead) == 0);
@@ -172,29 +178,30 @@ TEST_CASE("a window destroyed between passes leaves no entry and gets no call") 
 }
 
 TEST_CASE("without SetWindowSubclass nothing is recorded and the next pass tries again") {
+    testing::TestSeam seam;
     EngineScene scene;
     HWND edit = scene.child(WC_EDITW);
-    scene.setMode(ThemeMode::Dark);
-    process().system.setWindowSubclass = nullptr;
-    refreshWindows(false);
+    scene.setMode(Mode::Dark);
+    seam.system().setWindowSubclass = nullptr;
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     CHECK(isRegistered(edit));
-    CHECK(process().windows.colorSubclassed.empty());
+    CHECK(hueloom::windowRegistry().colorSubclassed.empty());
 
     // A later pass installs it once a new control of the same parent arrives.
     testing::installRecordingSystem(19045);
     (void)scene.child(WC_EDITW);
-    refreshWindows(false);
-    CHECK(process().windows.colorSubclassed.contains(scene.host()));
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
+    CHECK(hueloom::windowRegistry().colorSubclassed.contains(scene.host()));
 }
 
 TEST_CASE("no host window: the pass does nothing") {
     EngineScene scene;
     HWND edit = scene.child(WC_EDITW);
-    scene.setMode(ThemeMode::Dark);
-    process().hostWindow = nullptr;
-    refreshWindows(true);
+    scene.setMode(Mode::Dark);
+    hueloom::setHostWindow(nullptr);
+    refreshWindows(hueloom::RefreshScope::AllWindows);
     CHECK_FALSE(isRegistered(edit));
-    process().hostWindow = scene.host();
+    hueloom::setHostWindow(scene.host());
 }
 
 TEST_CASE("removing the subclasses and overlays takes everything off and empties the registries") {
@@ -203,45 +210,46 @@ TEST_CASE("removing the subclasses and overlays takes everything off and empties
     HWND check = scene.child(WC_BUTTONW, BS_AUTOCHECKBOX);
     HWND object = scene.child(WC_STATICW);
     HWND overlay = scene.child(WC_STATICW);
-    scene.setMode(ThemeMode::Dark);
-    refreshWindows(false);
+    scene.setMode(Mode::Dark);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     REQUIRE(hasColorSubclass(scene.host()));
 
     // Glyph and overlay subclasses as their installers leave them.
-    if (!process().windows.glyphSubclassed.contains(check)) {
-        SetWindowSubclass(check, glyphSubclassProc, kGlyphSubclassId, 0);
-        process().windows.glyphSubclassed.set(check, 1);
+    if (!hueloom::windowRegistry().glyphSubclassed.contains(check)) {
+        SetWindowSubclass(check, glyphSubclassProc, idOf(SubclassId::Glyph), 0);
+        hueloom::windowRegistry().glyphSubclassed.insert(check);
     }
-    process().hoverButton = check;
-    SetWindowSubclass(object, overlayObjectSubclassProc, kOverlayObjectSubclassId, 0);
+    hueloom::setHoveredGlyphButton(check);
+    SetWindowSubclass(object, overlayObjectSubclassProc, idOf(SubclassId::OverlayObject), 0);
     OverlayBinding binding;
     binding.objectWindow = object;
     binding.overlayWindow = overlay;
-    process().overlays.bindings.set(object, binding);
+    hueloom::overlayState().bindings.set(object, binding);
 
     removeColorSubclasses();
     removeGlyphSubclasses();
     removeAllOverlays();
     CHECK_FALSE(hasColorSubclass(scene.host()));
-    CHECK_FALSE(testing::hasSubclass(check, glyphSubclassProc, kGlyphSubclassId));
-    CHECK_FALSE(testing::hasSubclass(object, overlayObjectSubclassProc, kOverlayObjectSubclassId));
+    CHECK_FALSE(testing::hasSubclass(check, glyphSubclassProc, idOf(SubclassId::Glyph)));
+    CHECK_FALSE(testing::hasSubclass(object, overlayObjectSubclassProc, idOf(SubclassId::OverlayObject)));
     CHECK_FALSE(IsWindow(overlay));
     CHECK(IsWindow(object));
-    CHECK(process().windows.colorSubclassed.empty());
-    CHECK(process().windows.glyphSubclassed.empty());
-    CHECK(process().overlays.bindings.empty());
-    CHECK(process().hoverButton == nullptr);
+    CHECK(hueloom::windowRegistry().colorSubclassed.empty());
+    CHECK(hueloom::windowRegistry().glyphSubclassed.empty());
+    CHECK(hueloom::overlayState().bindings.empty());
+    CHECK(hueloom::hoveredGlyphButton() == nullptr);
     CHECK(isRegistered(edit));  // the theme record itself is Reset's to clear
 }
 
 TEST_CASE("without RemoveWindowSubclass the remove operations only clear their maps") {
+    testing::TestSeam seam;
     EngineScene scene;
     (void)scene.child(WC_EDITW);
-    scene.setMode(ThemeMode::Dark);
-    refreshWindows(false);
-    process().system.removeWindowSubclass = nullptr;
+    scene.setMode(Mode::Dark);
+    refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
+    seam.system().removeWindowSubclass = nullptr;
     removeColorSubclasses();
-    CHECK(process().windows.colorSubclassed.empty());
+    CHECK(hueloom::windowRegistry().colorSubclassed.empty());
     CHECK(hasColorSubclass(scene.host()));  // still there; it passes messages on while inactive
-    RemoveWindowSubclass(scene.host(), colorSubclassProc, kColorSubclassId);
+    RemoveWindowSubclass(scene.host(), colorSubclassProc, idOf(SubclassId::Color));
 }

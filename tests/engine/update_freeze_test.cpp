@@ -1,17 +1,20 @@
 // The nested repaint freeze on real windows.
 #include <doctest.h>
 
+#include "engine/auto_refresh.h"
+#include "engine/host_window.h"
+#include "engine/registry.h"
 #include "engine/update_freeze.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "plugin/process_state.h"
+#include "platform/process_lifetime.h"
 
 using namespace hueloom;
 using testing::EngineScene;
 
 namespace {
 
-bool isFrozen(HWND window) { return process().windows.frozenWindows.contains(window); }
+bool isFrozen(HWND window) { return hueloom::windowRegistry().frozenWindows.contains(window); }
 bool hasVisibleStyle(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 } // namespace
@@ -23,42 +26,42 @@ TEST_CASE("nested freezes thaw and repaint only at the outermost end; an unmatch
 
     beginUpdate();
     beginUpdate();
-    CHECK(process().windows.updateDepth == 2);
+    CHECK(hueloom::windowRegistry().updateDepth == 2);
     CHECK(isFrozen(scene.host()));
     CHECK(isFrozen(edit));
-    CHECK(process().autoRefresh.running);  // the timer guards the freeze
+    CHECK(hueloom::autoRefreshState().running);  // the timer guards the freeze
 
-    endUpdate(false);
-    CHECK(process().windows.updateDepth == 1);
+    endUpdate(hueloom::UpdateEnd::OneLevel);
+    CHECK(hueloom::windowRegistry().updateDepth == 1);
     CHECK(isFrozen(scene.host()));
     CHECK_FALSE(testing::hasUpdateRegion(scene.host()));
 
-    endUpdate(false);
-    CHECK(process().windows.updateDepth == 0);
-    CHECK(process().windows.frozenWindows.empty());
+    endUpdate(hueloom::UpdateEnd::OneLevel);
+    CHECK(hueloom::windowRegistry().updateDepth == 0);
+    CHECK(hueloom::windowRegistry().frozenWindows.empty());
     CHECK(IsWindowVisible(scene.host()));
     CHECK(IsWindowVisible(edit));
     CHECK(testing::hasUpdateRegion(scene.host()));
     CHECK(testing::hasUpdateRegion(edit));  // repainted with all children
     // System mode: the end of the freeze also stops the timer.
-    CHECK_FALSE(process().autoRefresh.running);
+    CHECK_FALSE(hueloom::autoRefreshState().running);
 
     scene.validateAll();
-    endUpdate(false);
-    CHECK(process().windows.updateDepth == 0);
+    endUpdate(hueloom::UpdateEnd::OneLevel);
+    CHECK(hueloom::windowRegistry().updateDepth == 0);
     CHECK_FALSE(testing::hasUpdateRegion(scene.host()));
 }
 
 TEST_CASE("a forced end closes every level; outside System mode the timer keeps running") {
     EngineScene scene;
-    scene.setMode(ThemeMode::Dark);
+    scene.setMode(Mode::Dark);
     beginUpdate();
     beginUpdate();
     beginUpdate();
-    endUpdate(true);
-    CHECK(process().windows.updateDepth == 0);
-    CHECK(process().windows.frozenWindows.empty());
-    CHECK(process().autoRefresh.running);
+    endUpdate(hueloom::UpdateEnd::AllLevels);
+    CHECK(hueloom::windowRegistry().updateDepth == 0);
+    CHECK(hueloom::windowRegistry().frozenWindows.empty());
+    CHECK(hueloom::autoRefreshState().running);
 }
 
 TEST_CASE("invisible and hidden windows are not frozen, so the thaw cannot show them") {
@@ -74,7 +77,7 @@ TEST_CASE("invisible and hidden windows are not frozen, so the thaw cannot show 
     CHECK_FALSE(isFrozen(childOfHiddenTop));
     CHECK_FALSE(isFrozen(hiddenChild));
     CHECK(isFrozen(shownChild));
-    endUpdate(false);
+    endUpdate(hueloom::UpdateEnd::OneLevel);
 
     CHECK_FALSE(hasVisibleStyle(hiddenChild));
     CHECK_FALSE(hasVisibleStyle(hiddenTop));
@@ -87,20 +90,20 @@ TEST_CASE("an owned dialog is repainted when the freeze ends") {
     scene.validateAll();
     beginUpdate();
     CHECK(isFrozen(dialog));
-    endUpdate(false);
+    endUpdate(hueloom::UpdateEnd::OneLevel);
     CHECK(testing::hasUpdateRegion(dialog));
 }
 
 TEST_CASE("no freeze without a host window or while shutting down") {
     EngineScene scene;
-    process().hostWindow = nullptr;
+    hueloom::setHostWindow(nullptr);
     beginUpdate();
-    CHECK(process().windows.updateDepth == 0);
-    CHECK(process().windows.frozenWindows.empty());
+    CHECK(hueloom::windowRegistry().updateDepth == 0);
+    CHECK(hueloom::windowRegistry().frozenWindows.empty());
 
-    process().hostWindow = scene.host();
-    process().shuttingDown = true;
+    hueloom::setHostWindow(scene.host());
+    hueloom::setShuttingDown(true);
     beginUpdate();
-    CHECK(process().windows.updateDepth == 0);
-    process().shuttingDown = false;
+    CHECK(hueloom::windowRegistry().updateDepth == 0);
+    hueloom::setShuttingDown(false);
 }

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "theme/ini_reader.h"
-#include "theme/skin_file.h"
 #include "theme/skin_rules.h"
 
 using namespace hueloom;
@@ -194,16 +193,4 @@ TEST_CASE("skin name from the path when the file gives none") {
     CHECK(skinNameFromPath(L"my.own skin") == L"my.own skin");  // a space after the dot
     CHECK(skinNameFromPath(L"dir\\") == L"");
     CHECK(skinNameFromPath(L"") == L"");
-}
-
-TEST_CASE("Mode words of a skin: only light selects Light") {
-    CHECK(isSystemSkinMode(L" System "));
-    CHECK(isSystemSkinMode(L"DEFAULT"));
-    CHECK(isSystemSkinMode(L"none"));
-    CHECK_FALSE(isSystemSkinMode(L"0"));
-    CHECK(isLightSkinMode(L"Light"));
-    CHECK_FALSE(isLightSkinMode(L"2"));
-    CHECK_FALSE(isLightSkinMode(L"\tlight"));
-    CHECK_FALSE(isSystemSkinMode(L""));
-    CHECK_FALSE(isLightSkinMode(L""));
 }

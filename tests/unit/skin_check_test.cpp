@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "paint/paint_colors.h"
 #include "skin_check/command_line.h"
 #include "skin_check/contrast.h"
 #include "skin_check/json_writer.h"
@@ -227,7 +228,7 @@ TEST_CASE("the theme a file gives, its variables in Apply's order and its contra
         "PageBack=#FFFFFF\nTitleBar=#202020\nTitleText=#303030\nAccent=#FFFF00\nArticleText=Off\n"
         "[Objects]\nBorder=#102030\n");
     CHECK(r.settings.name == L"Caf\u00E9");
-    CHECK(r.settings.mode == SkinMode::Light);
+    CHECK(r.settings.mode == Mode::Light);
     CHECK(r.settings.controlText == rgb(0x77, 0x77, 0x77));
     CHECK_FALSE(r.settings.articleText);
     REQUIRE(r.variables.size() == 11);

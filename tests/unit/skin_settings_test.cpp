@@ -19,7 +19,7 @@ SkinSettings settingsOf(std::string_view bytes, std::wstring_view path = L"C:\\S
 
 Color rgb(int r, int g, int b) { return makeColor(r, g, b); }
 
-void checkPalette(const SkinSettings& s, SkinMode mode) {
+void checkPalette(const SkinSettings& s, Mode mode) {
     const Palette p = modePalette(mode);
     CHECK(s.controlBack == p.controlBack);
     CHECK(s.controlText == p.controlText);
@@ -30,27 +30,27 @@ void checkPalette(const SkinSettings& s, SkinMode mode) {
 } // namespace
 
 TEST_CASE("the palettes: Dark, Light and the stock look") {
-    const Palette dark = modePalette(SkinMode::Dark);
+    const Palette dark = modePalette(Mode::Dark);
     CHECK(dark.controlBack == rgb(32, 32, 32));
     CHECK(dark.controlText == rgb(240, 240, 240));
     CHECK(dark.pageBack == rgb(24, 24, 24));
     CHECK(dark.accent == rgb(61, 100, 249));
-    const Palette light = modePalette(SkinMode::Light);
+    const Palette light = modePalette(Mode::Light);
     CHECK(light.controlBack == rgb(255, 255, 255));
     CHECK(light.controlText == rgb(0, 0, 0));
     CHECK(light.pageBack == rgb(240, 240, 240));
     CHECK(light.accent == 0xD77800);  // 0,120,215, not the load-time accent
-    const Palette stock = modePalette(SkinMode::System);
+    const Palette stock = modePalette(Mode::System);
     CHECK(stock.controlBack == rgb(255, 255, 255));
     CHECK(stock.pageBack == rgb(240, 240, 240));
 }
 
 TEST_CASE("a skin with only Mode=Light is the Light palette, named after its file") {
     const SkinSettings s = settingsOf("[Hueloom]\r\nMode=Light\r\n");
-    CHECK(s.mode == SkinMode::Light);
-    checkPalette(s, SkinMode::Light);
-    CHECK(s.titleBar == -1);
-    CHECK(s.titleText == -1);
+    CHECK(s.mode == Mode::Light);
+    checkPalette(s, Mode::Light);
+    CHECK_FALSE(s.titleBar.has_value());
+    CHECK_FALSE(s.titleText.has_value());
     CHECK(s.glyphs);
     CHECK(s.articleText);
     CHECK(s.name == L"my skin.v2");
@@ -60,19 +60,19 @@ TEST_CASE("a skin with only Mode=Light is the Light palette, named after its fil
 TEST_CASE("Mode words: only light selects Light; system, default and none the stock look") {
     for (const char* word : {"2", "blue", "", "LIGHTER", "dark"}) {
         CAPTURE(word);
-        CHECK(settingsOf(std::string("[Hueloom]\nMode=") + word + "\n").mode == SkinMode::Dark);
+        CHECK(settingsOf(std::string("[Hueloom]\nMode=") + word + "\n").mode == Mode::Dark);
     }
-    CHECK(settingsOf("[Hueloom]\nName=x\n").mode == SkinMode::Dark);
-    CHECK(settingsOf("[Hueloom]\nMode= LIGHT \n").mode == SkinMode::Light);
+    CHECK(settingsOf("[Hueloom]\nName=x\n").mode == Mode::Dark);
+    CHECK(settingsOf("[Hueloom]\nMode= LIGHT \n").mode == Mode::Light);
     for (const char* word : {"System", "DEFAULT", "none"}) {
         CAPTURE(word);
         // The file's colours, switches and accent are not read on the System path.
         const SkinSettings s = settingsOf(std::string("[Hueloom]\nMode=") + word +
                                           "\nControlBack=#102030\nTitleBar=red\nGlyphs=Off\nAccent=red\n"
                                           "[Objects]\nTitle=Hello\n");
-        CHECK(s.mode == SkinMode::System);
-        checkPalette(s, SkinMode::System);
-        CHECK(s.titleBar == -1);
+        CHECK(s.mode == Mode::System);
+        checkPalette(s, Mode::System);
+        CHECK_FALSE(s.titleBar.has_value());
         CHECK(s.glyphs);
         REQUIRE(s.objects.size() == 1);
         CHECK(s.objects[0].value == L"Hello");
@@ -85,13 +85,13 @@ TEST_CASE("colour keys: empty and bad values keep the palette, title colours sta
     CHECK(s.controlBack == rgb(32, 32, 32));
     CHECK(s.controlText == rgb(240, 240, 240));
     CHECK(s.pageBack == rgb(16, 32, 48));
-    CHECK(s.titleBar == 0);  // black, not the system default
-    CHECK(s.titleText == -1);
+    CHECK(s.titleBar == Color{0});  // black, not the system default
+    CHECK_FALSE(s.titleText.has_value());
 
     const SkinSettings light = settingsOf("[hueloom]\nmode=light\ncontrolback=navy\nTITLETEXT=255\n");
     CHECK(light.controlBack == rgb(0, 0, 128));
     CHECK(light.controlText == rgb(0, 0, 0));
-    CHECK(light.titleText == 255);
+    CHECK(light.titleText == Color{255});
 }
 
 TEST_CASE("the accent: Accent, else AccentColor of Objects when Accent is absent or empty") {
@@ -126,13 +126,13 @@ TEST_CASE("names: Name, an empty Name, and the file name without extension") {
     // A file without the section is a Dark skin named after the file.
     const SkinSettings bare = settingsOf("Mode=Light\n", L"D:\\a\\b\\Plain.INI");
     CHECK(bare.name == L"Plain");
-    CHECK(bare.mode == SkinMode::Dark);
-    checkPalette(bare, SkinMode::Dark);
+    CHECK(bare.mode == Mode::Dark);
+    checkPalette(bare, Mode::Dark);
 }
 
 TEST_CASE("a repeated key of Hueloom: the first one counts") {
     const SkinSettings s = settingsOf("[Hueloom]\nMode=Light\nControlBack=red\n[Hueloom]\nMode=Dark\ncontrolback=blue\n");
-    CHECK(s.mode == SkinMode::Light);
+    CHECK(s.mode == Mode::Light);
     CHECK(s.controlBack == rgb(255, 0, 0));
 }
 

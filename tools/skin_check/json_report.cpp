@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "skin_check/contrast.h"
 #include "skin_check/json_writer.h"
 #include "skin_check/report_output.h"
@@ -11,15 +13,15 @@ void colorMember(JsonWriter& json, const char* name, Color color) {
     json.key(name).string(toUtf8(formatColor(color)));
 }
 
-void titleMember(JsonWriter& json, const char* name, int32_t value) {
+void titleMember(JsonWriter& json, const char* name, std::optional<Color> color) {
     json.key(name);
-    if (value < 0) json.null();
-    else json.string(toUtf8(formatColor(static_cast<Color>(value))));
+    if (!color) json.null();
+    else json.string(toUtf8(formatColor(*color)));
 }
 
 // In System mode the accent and the switches are whatever is in force: null.
 void writeTheme(JsonWriter& json, const SkinSettings& s) {
-    const bool system = s.mode == SkinMode::System;
+    const bool system = s.mode == Mode::System;
     json.key("theme").beginObject();
     json.key("stockLook").boolean(system);
     colorMember(json, "controlBack", s.controlBack);
@@ -90,7 +92,7 @@ void writeReport(JsonWriter& json, const SkinReport& report) {
         return;
     }
     json.key("name").string(toUtf8(report.settings.name));
-    json.key("mode").string(toUtf8(skinModeName(report.settings.mode)));
+    json.key("mode").string(toUtf8(modeName(report.settings.mode)));
     writeTheme(json, report.settings);
     writeVariables(json, report);
     writeContrasts(json, report);

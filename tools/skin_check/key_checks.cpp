@@ -88,8 +88,8 @@ std::wstring unknownKeyMessage(std::wstring_view key) {
 }
 
 // What stays when a colour key gives nothing: "the Dark palette's 32,32,32 stays".
-std::wstring paletteFallback(SkinMode mode, Color color) {
-    return L"the " + std::wstring(skinModeName(mode)) + L" palette's " + formatColor(color) + L" stays";
+std::wstring paletteFallback(Mode mode, Color color) {
+    return L"the " + std::wstring(modeName(mode)) + L" palette's " + formatColor(color) + L" stays";
 }
 
 void checkColorValue(std::wstring_view key, const IniEntry& entry, const std::wstring& fallback, Findings& out,
@@ -176,7 +176,7 @@ void checkThemeEntry(std::wstring_view known, const IniEntry& entry, const SkinS
         return;
     }
     if (known == L"Mode") return checkModeWord(entry, out);
-    if (settings.mode == SkinMode::System) {
+    if (settings.mode == Mode::System) {
         out.add(Severity::Warning, entry.line, entry.key,
                 std::wstring(known) + L" is not read in System mode: Apply restores the stock look");
         return;
@@ -214,13 +214,13 @@ void checkThemeSection(const IniDocument& skin, const SkinSettings& settings, Fi
         }
         checkThemeEntry(*known, entry, settings, out);
     }
-    if (settings.mode != SkinMode::System) checkAccent(theme, skin.section(kSkinObjectsSection), settings, out);
+    if (settings.mode != Mode::System) checkAccent(theme, skin.section(kSkinObjectsSection), settings, out);
 }
 
-std::wstring reservedVariableRemark(std::wstring_view key, SkinMode mode) {
+std::wstring reservedVariableRemark(std::wstring_view key, Mode mode) {
     if (equalsIgnoreCase(key, L"LastError")) return L"every action's answer overwrites it";
     if (findIgnoringCase(kThemeVariables, key))
-        return mode == SkinMode::System ? L"in System mode it replaces the plug-in's own value"
+        return mode == Mode::System ? L"in System mode it replaces the plug-in's own value"
                                         : L"Apply writes the theme's own value over it right after";
     if (findIgnoringCase(kActionVariables, key)) return L"the plug-in overwrites it when GetInfo, AutoRefresh or ListWindows runs";
     return {};
@@ -264,7 +264,7 @@ void checkObjectsSection(const IniDocument& skin, const SkinSettings& settings, 
     if (!objects) return;
     // The first AccentColor stands in for the accent; its value is checked as one there.
     const IniEntry* accentSource = nullptr;
-    if (settings.mode != SkinMode::System && skin.readOr(kSkinThemeSection, L"Accent", L"").empty())
+    if (settings.mode != Mode::System && skin.readOr(kSkinThemeSection, L"Accent", L"").empty())
         accentSource = firstEntry(objects, L"AccentColor");
 
     for (const IniEntry& entry : objects->entries) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin_check/contrast.h"
+#include "paint/paint_colors.h"
 #include "skin_check/key_checks.h"
 
 namespace hueloom::skincheck {
@@ -15,7 +16,7 @@ std::wstring decodedText(std::string_view bytes, AnsiDecoder decodeAnsi) {
     return decodeAnsi(bytes);
 }
 
-std::wstring titleText(int32_t value) { return value < 0 ? std::wstring() : formatColor(static_cast<Color>(value)); }
+std::wstring titleText(std::optional<Color> color) { return color ? formatColor(*color) : std::wstring(); }
 
 ContrastCheck measured(const char* id, std::wstring what, Color foreground, Color background) {
     ContrastCheck check;
@@ -54,9 +55,9 @@ Severity SkinReport::worst() const {
 }
 
 std::vector<ExportedVariable> exportedVariables(const SkinSettings& settings, std::wstring_view path) {
-    const bool system = settings.mode == SkinMode::System;
+    const bool system = settings.mode == Mode::System;
     std::vector<ExportedVariable> theme = {
-        {L"[Skin.Mode]", skinModeName(settings.mode)},
+        {L"[Skin.Mode]", modeName(settings.mode)},
         {L"[Skin.ControlBack]", formatColor(settings.controlBack)},
         {L"[Skin.ControlText]", formatColor(settings.controlText)},
         {L"[Skin.PageColor]", formatColor(settings.pageBack)},
@@ -84,7 +85,7 @@ std::vector<ExportedVariable> exportedVariables(const SkinSettings& settings, st
 }
 
 std::vector<ContrastCheck> contrastChecks(const SkinSettings& settings) {
-    if (settings.mode == SkinMode::System) return {};
+    if (settings.mode == Mode::System) return {};
     std::vector<ContrastCheck> checks = {
         measured("controlTextOnControlBack", L"control text on control background", settings.controlText,
                  settings.controlBack),
@@ -99,15 +100,14 @@ std::vector<ContrastCheck> contrastChecks(const SkinSettings& settings) {
         checks.push_back(skippedCheck("checkMarkOnAccent", L"check mark on accent",
                                       L"Glyphs is off, so the system draws check boxes"));
     const wchar_t* caption = L"caption text on caption";
-    if (settings.titleBar >= 0 && settings.titleText >= 0)
-        checks.push_back(measured("captionTextOnCaption", caption, static_cast<Color>(settings.titleText),
-                                  static_cast<Color>(settings.titleBar)));
-    else if (settings.titleBar < 0 && settings.titleText < 0)
+    if (settings.titleBar && settings.titleText)
+        checks.push_back(measured("captionTextOnCaption", caption, *settings.titleText, *settings.titleBar));
+    else if (!settings.titleBar && !settings.titleText)
         checks.push_back(skippedCheck("captionTextOnCaption", caption,
                                       L"TitleBar and TitleText are the system default"));
     else
         checks.push_back(skippedCheck("captionTextOnCaption", caption,
-                                      settings.titleBar < 0 ? L"TitleBar is the system default"
+                                      !settings.titleBar ? L"TitleBar is the system default"
                                                             : L"TitleText is the system default"));
     return checks;
 }

@@ -3,21 +3,14 @@
 #include "skin_check/unicode_text.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/ansi_text.h"
 #endif
 
 namespace hueloom::skincheck {
 
 #ifdef _WIN32
-std::wstring decodeSystemCodePage(std::string_view bytes) {
-    if (bytes.empty()) return {};
-    const int length = static_cast<int>(bytes.size());
-    const int chars = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-    if (chars <= 0) return {};
-    std::wstring text(static_cast<size_t>(chars), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), chars);
-    return text;
-}
+// The plug-in's own decoder, so the checker reads a skin exactly as Apply does.
+std::wstring decodeSystemCodePage(std::string_view bytes) { return decodeAnsi(bytes); }
 #else
 std::wstring decodeSystemCodePage(std::string_view bytes) { return decodeWindows1252(bytes); }
 #endif

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "skin_check/contrast.h"
 #include "skin_check/report_output.h"
 #include "skin_check/unicode_text.h"
@@ -31,19 +33,19 @@ std::string resultText(const SkinReport& report) {
     return parts.empty() ? "clean" : parts;
 }
 
-std::string titleColor(int32_t value) {
-    return value < 0 ? "system default" : utf8(formatColor(static_cast<Color>(value)));
+std::string titleColor(std::optional<Color> color) {
+    return color ? utf8(formatColor(*color)) : "system default";
 }
 
 void addTheme(std::string& out, const SkinSettings& s) {
-    const bool system = s.mode == SkinMode::System;
+    const bool system = s.mode == Mode::System;
     out += system ? "  Theme: System mode, the stock Windows look. The file's colours, switches and accent\n"
                     "  are not read, and its contrast is not checked.\n"
                   : "  Theme:\n";
     const auto row = [&](const char* name, const std::string& value) {
         out += "    " + padded(name, 13) + value + "\n";
     };
-    row("Mode", utf8(skinModeName(s.mode)));
+    row("Mode", utf8(modeName(s.mode)));
     row("ControlBack", utf8(formatColor(s.controlBack)));
     row("ControlText", utf8(formatColor(s.controlText)));
     row("PageBack", utf8(formatColor(s.pageBack)));

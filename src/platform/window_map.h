@@ -1,9 +1,10 @@
 #pragma once
-// A hash map keyed by window handle. Deleting the current entry while walking is safe
+// Hash containers keyed by window handle. Deleting the current entry while walking is safe
 // through `eraseIf`.
 #include <windows.h>
 
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace hueloom {
@@ -55,6 +56,37 @@ public:
 
 private:
     std::unordered_map<HWND, Value> map_;
+};
+
+// The windows the plug-in has done one thing to.
+class WindowSet {
+public:
+    WindowSet() { set_.reserve(512); }
+
+    [[nodiscard]] bool contains(HWND window) const { return set_.find(window) != set_.end(); }
+    // False when it was there already.
+    bool insert(HWND window) { return set_.insert(window).second; }
+    bool erase(HWND window) { return set_.erase(window) != 0; }
+    void clear() { set_.clear(); }
+    [[nodiscard]] size_t size() const { return set_.size(); }
+    [[nodiscard]] bool empty() const { return set_.empty(); }
+
+    template <class Predicate>
+    void eraseIf(Predicate&& shouldErase) {
+        for (auto it = set_.begin(); it != set_.end();) {
+            if (shouldErase(*it)) it = set_.erase(it);
+            else ++it;
+        }
+    }
+    // The visitor must not add or remove windows; walk `windows()` when it might.
+    template <class Visitor>
+    void forEach(Visitor&& visit) const {
+        for (HWND window : set_) visit(window);
+    }
+    [[nodiscard]] std::vector<HWND> windows() const { return {set_.begin(), set_.end()}; }
+
+private:
+    std::unordered_set<HWND> set_;
 };
 
 } // namespace hueloom

@@ -1,0 +1,23 @@
+#pragma once
+// Which native rendering each window gets in the current theme: the visual-style name per
+// kind and mode, the immersive dark flags, rich-edit colours, title-bar attributes, and
+// the owner-drawn glyph subclass for check boxes and radio buttons. The calls themselves
+// are platform/native_theme.h.
+#include <windows.h>
+
+#include "engine/control_kind.h"
+#include "theme/mode.h"
+
+namespace hueloom {
+
+// The process-wide preference for the current mode.
+void applyAppMode();
+// Everything native for one window of `kind` in the current theme.
+void applyNativeTheme(HWND window, ControlKind kind);
+// The title bar of a top-level window; remembered for Reset and for the next full pass.
+void applyTitleBar(HWND window);
+
+// The visual-style name for a kind in a mode ("" for the default theme).
+[[nodiscard]] const wchar_t* themeNameFor(ControlKind kind, Mode mode) noexcept;
+
+} // namespace hueloom

@@ -1,0 +1,29 @@
+#pragma once
+// The plug-in's window subclasses: one typed id each, and installing and removing them
+// through the run-time system functions (comctl32 may be missing).
+#include <windows.h>
+#include <commctrl.h>
+
+namespace hueloom {
+
+// A subclass is identified by procedure and id together; each still has its own id, so a
+// window's subclass list reads unambiguously in a debugger.
+enum class SubclassId : UINT_PTR {
+    Glyph = 18503,
+    Color = 18517,
+    OverlayObject = 18521,
+};
+
+[[nodiscard]] constexpr UINT_PTR idOf(SubclassId id) noexcept { return static_cast<UINT_PTR>(id); }
+
+// False when SetWindowSubclass is unavailable or refuses.
+bool installSubclass(HWND window, SUBCLASSPROC procedure, SubclassId id);
+// Nothing when RemoveWindowSubclass is unavailable.
+void removeSubclass(HWND window, SUBCLASSPROC procedure, SubclassId id);
+[[nodiscard]] bool canSubclass() noexcept;
+
+// Default processing for the plug-in's subclass procedures: DefSubclassProc when it was
+// resolved, otherwise DefWindowProcW.
+LRESULT defaultSubclassProcessing(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+} // namespace hueloom

@@ -1,0 +1,29 @@
+#pragma once
+// The base mode of a theme, and the one reader and the one writer of its words. Pure.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace hueloom {
+
+// The numbers are fixed: scripts may pass them.
+enum class Mode : int32_t { System = 0, Dark = 1, Light = 2 };
+
+// Which words a text may use for a mode.
+enum class ModeWords {
+    // Script parameters (SetMode and its editor): "dark"/"1", "light"/"2", and
+    // "system"/"default"/"none"/"0" or nothing for System; any other word is no mode.
+    Script,
+    // Skin files keep their own documented rule: "light" is Light, "system", "default"
+    // and "none" are System, and every other word, empty or "2" included, is Dark.
+    Skin,
+};
+
+// Words are compared trimmed of spaces and lower-cased. nullopt only for Script words
+// that name no mode.
+[[nodiscard]] std::optional<Mode> readModeWord(std::wstring_view word, ModeWords words);
+
+// "Dark", "Light" or "System".
+[[nodiscard]] const wchar_t* modeName(Mode mode) noexcept;
+
+} // namespace hueloom

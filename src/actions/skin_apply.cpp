@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "actions/action_result.h"
+#include "actions/high_contrast_remark.h"
 #include "actions/skin_variables.h"
 #include "actions/theme_actions.h"
 #include "common/text.h"
@@ -58,6 +59,7 @@ ActionResult reportApplied(const std::wstring& name, const std::wstring& subrout
 // hold the palette's colours where the file gives none.
 void applyThemeFromSkin(const SkinSettings& skin) {
     ThemeState& theme = currentTheme();
+    theme.followsWindows = false;  // the file's mode wins over Auto
     applyModePalette(theme, skin.mode);
     theme.controlBack = skin.controlBack;
     theme.controlText = skin.controlText;
@@ -111,7 +113,7 @@ ActionResult applySkin(ActionParams params, ActionHost& host) {
     exportSkinVariables(host);
     const bool ran = runSubroutine(subroutine, host);
     endUpdate(UpdateEnd::OneLevel);
-    return reportApplied(skin.name, subroutine, ran, L"' applied");
+    return withHighContrastRemark(reportApplied(skin.name, subroutine, ran, L"' applied"));
 }
 
 } // namespace hueloom

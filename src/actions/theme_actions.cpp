@@ -4,17 +4,21 @@
 #include <utility>
 
 #include "actions/action_result.h"
+#include "actions/high_contrast_remark.h"
 #include "actions/skin_variables.h"
 #include "actions/theme_actions.h"
 #include "common/text.h"
 #include "engine/auto_refresh.h"
+#include "engine/mode_switch.h"
 #include "engine/native_theming.h"
+#include "engine/settings_watch.h"
 #include "engine/theme_removal.h"
 #include "engine/theming_pass.h"
 #include "engine/update_freeze.h"
 #include "paint/theme_brushes.h"
 #include "platform/system_functions.h"
 #include "theme/color.h"
+#include "theme/follow_windows.h"
 #include "theme/mode.h"
 #include "theme/theme_state.h"
 
@@ -47,9 +51,32 @@ void finishThemeChange(ActionHost& host) {
     exportSkinVariables(host);
 }
 
+// The answer of a change to Dark or Light, which says when Windows cannot draw its own
+// parts in the mode.
+[[nodiscard]] ActionResult modeAnswer() {
+    if (darkModeSupported()) return succeeded();
+    return succeeded(L"OK - colors applied; native dark mode needs Windows 10 1809+ (build " +
+                     decimalText(windowsBuild()) + L")");
+}
+
+// SetMode "Auto": Dark or Light as Windows asks, from now on; the stock look while high
+// contrast is on.
+ActionResult followWindows(ActionHost& host) {
+    startSettingsWatch();
+    const WindowsColorSettings settings = currentWindowsSettings();
+    currentTheme().followsWindows = true;
+    showFollowedLook(settings, FollowStep::Entering);
+    exportSkinVariables(host);
+    exportWindowsSettingVariables(host, settings);
+    return withHighContrastRemark(settings.highContrast ? succeeded() : modeAnswer());
+}
+
 } // namespace
 
 ActionResult resetTheme(ActionParams, ActionHost& host) {
+    // Nothing of the plug-in stays on a window, the settings watch included.
+    currentTheme().followsWindows = false;
+    stopSettingsWatch();
     restoreStockLook();
     host.setVariable(L"[Skin.Name]", L"");
     host.setVariable(L"[Skin.File]", L"");
@@ -61,21 +88,14 @@ ActionResult setMode(ActionParams params, ActionHost& host) {
     const std::wstring& word = params[0];
     const std::optional<Mode> mode = readModeWord(word, ModeWords::Script);
     loadSystemFunctions();
+    if (isAutoModeWord(word)) return followWindows(host);
     if (!mode) return failed(L"Unknown mode '" + word + L"'. Use Dark, Light or System");
     if (*mode == Mode::System) return resetTheme(params, host);
 
-    beginUpdate();
-    ThemeState& theme = currentTheme();
-    applyModePalette(theme, *mode);
-    rebuildThemeBrushes(theme);
-    theme.titleBar.reset();
-    theme.titleText.reset();
-    applyAppMode();
-    finishThemeChange(host);
-
-    if (darkModeSupported()) return succeeded();
-    return succeeded(L"OK - colors applied; native dark mode needs Windows 10 1809+ (build " +
-                     decimalText(windowsBuild()) + L")");
+    currentTheme().followsWindows = false;
+    switchBaseMode(*mode);
+    exportSkinVariables(host);
+    return withHighContrastRemark(modeAnswer());
 }
 
 ActionResult setColors(ActionParams params, ActionHost& host) {
@@ -93,12 +113,15 @@ ActionResult setColors(ActionParams params, ActionHost& host) {
     theme.active = true;
     rebuildThemeBrushes(theme);
     beginUpdate();
-    if (theme.mode == Mode::System) {
+    // Base colours of the author's own leave Auto, as they leave System, for the mode
+    // they imply.
+    if (theme.mode == Mode::System || theme.followsWindows) {
+        theme.followsWindows = false;
         theme.mode = isDarkColor(theme.controlBack) ? Mode::Dark : Mode::Light;
         applyAppMode();
     }
     finishThemeChange(host);
-    return succeeded();
+    return withHighContrastRemark(succeeded());
 }
 
 ActionResult setAccent(ActionParams params, ActionHost& host) {
@@ -112,6 +135,11 @@ ActionResult setAccent(ActionParams params, ActionHost& host) {
 
     if (!trimSpaces(glyphSwitch).empty()) theme.glyphs = !isOffWord(glyphSwitch);
 
+    // Auto keeps following; in high contrast the accent waits for its end.
+    if (theme.followsWindows && theme.mode == Mode::System) {
+        exportSkinVariables(host);
+        return withHighContrastRemark(succeeded());
+    }
     beginUpdate();
     if (theme.mode == Mode::System) {
         applyModePalette(theme, Mode::Light);  // overwrites the accent with the Light one
@@ -120,7 +148,7 @@ ActionResult setAccent(ActionParams params, ActionHost& host) {
         applyAppMode();
     }
     finishThemeChange(host);
-    return succeeded();
+    return withHighContrastRemark(succeeded());
 }
 
 ActionResult setTitleBar(ActionParams params, ActionHost& host) {
@@ -134,14 +162,16 @@ ActionResult setTitleBar(ActionParams params, ActionHost& host) {
         *fields[i] = color.color;
     }
 
+    // Auto's stock look in high contrast keeps the colours for its end, and themes nothing.
+    const bool waitsForHighContrast = theme.followsWindows && theme.mode == Mode::System;
     // In System mode a caption colour needs a non-System mode to take effect, while the
     // plug-in's own control colours stay off.
-    if (theme.mode == Mode::System && (theme.titleBar || theme.titleText)) {
+    if (theme.mode == Mode::System && !waitsForHighContrast && (theme.titleBar || theme.titleText)) {
         theme.mode = Mode::Light;
         theme.active = false;
     }
 
-    reapplyTitleBars();
+    if (!waitsForHighContrast) reapplyTitleBars();
     exportSkinVariables(host);
 
     if (windowsBuild() >= kBuildCaptionColors) return succeeded();

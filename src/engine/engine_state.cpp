@@ -4,6 +4,7 @@
 #include "engine/glyph_button.h"
 #include "engine/host_window.h"
 #include "engine/registry.h"
+#include "engine/settings_watch.h"
 #include "platform/window_relations.h"
 
 namespace hueloom {
@@ -15,6 +16,7 @@ struct EngineState {
     ThemedWindowRegistry windows;
     AutoRefreshState autoRefresh;
     HWND hoverButton = nullptr;  // the glyph button under the mouse
+    SettingsWatchState settingsWatch;
 };
 
 EngineState g_engine;
@@ -28,6 +30,7 @@ BOOL CALLBACK recordPreexisting(HWND window, LPARAM) {
 
 ThemedWindowRegistry& windowRegistry() noexcept { return g_engine.windows; }
 AutoRefreshState& autoRefreshState() noexcept { return g_engine.autoRefresh; }
+SettingsWatchState& settingsWatchState() noexcept { return g_engine.settingsWatch; }
 
 HWND hostWindow() noexcept { return g_engine.hostWindow; }
 void setHostWindow(HWND window) noexcept { g_engine.hostWindow = window; }
@@ -60,6 +63,13 @@ void clearEngineState() {
         KillTimer(g_engine.hostWindow, kDeferredPassTimerId);
         g_engine.autoRefresh.deferredPassPending = false;
     }
+    SettingsWatchState& watch = g_engine.settingsWatch;
+    if (watch.checkPending) {
+        KillTimer(watch.subclassedWindow ? watch.subclassedWindow : g_engine.hostWindow, kSettingsCheckTimerId);
+        watch.checkPending = false;
+    }
+    watch.subclassedWindow = nullptr;  // the module is pinned: the subclass may stay
+    watch.watching = false;
     ThemedWindowRegistry& windows = g_engine.windows;
     windows.themedControls.clear();
     windows.colorSubclassed.clear();

@@ -12,6 +12,7 @@ enum class SubclassId : UINT_PTR {
     Glyph = 18503,
     Color = 18517,
     OverlayObject = 18521,
+    SettingChange = 18533,  // the host window, for the system's setting-change broadcast
 };
 
 [[nodiscard]] constexpr UINT_PTR idOf(SubclassId id) noexcept { return static_cast<UINT_PTR>(id); }

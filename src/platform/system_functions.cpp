@@ -66,6 +66,7 @@ void loadSystemFunctions() {
 
     functions.user32 = LoadLibraryW(L"user32.dll");
     lookUp(functions.user32, "RealGetWindowClassW", functions.realGetWindowClassW);
+    lookUp(functions.user32, "SystemParametersInfoW", functions.systemParametersInfoW);
 
     functions.uxtheme = LoadLibraryW(L"uxtheme.dll");
     lookUp(functions.uxtheme, "SetWindowTheme", functions.setWindowTheme);
@@ -78,6 +79,12 @@ void loadSystemFunctions() {
     lookUp(functions.comctl32, "SetWindowSubclass", functions.setWindowSubclass);
     lookUp(functions.comctl32, "RemoveWindowSubclass", functions.removeWindowSubclass);
     lookUp(functions.comctl32, "DefSubclassProc", functions.defSubclassProc);
+
+    functions.advapi32 = LoadLibraryW(L"advapi32.dll");
+    lookUp(functions.advapi32, "RegOpenKeyExW", functions.regOpenKeyExW);
+    lookUp(functions.advapi32, "RegQueryValueExW", functions.regQueryValueExW);
+    lookUp(functions.advapi32, "RegNotifyChangeKeyValue", functions.regNotifyChangeKeyValue);
+    lookUp(functions.advapi32, "RegCloseKey", functions.regCloseKey);
 }
 
 void forgetSystemModules() {
@@ -88,6 +95,7 @@ void forgetSystemModules() {
     functions.uxtheme = nullptr;
     functions.dwmapi = nullptr;
     functions.comctl32 = nullptr;
+    functions.advapi32 = nullptr;
 }
 
 int32_t windowsBuild() {

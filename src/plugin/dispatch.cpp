@@ -7,20 +7,12 @@
 #include "actions/action_table.h"
 #include "platform/heap_block.h"
 #include "platform/process_lifetime.h"
+#include "plugin/bridge_action_host.h"
 #include "plugin/host_bridge.h"
 
 namespace hueloom {
 
 namespace {
-
-// The actions' way to the host in the middle of their work.
-class BridgeActionHost final : public ActionHost {
-public:
-    void setVariable(std::wstring_view name, std::wstring_view value) override {
-        HostBridge::setVariable(name, value);
-    }
-    void runScriptLine(std::wstring_view line) override { HostBridge::goSub(line); }
-};
 
 // Every parameter of an action is read before its handler runs.
 std::vector<std::wstring> readParams(void* params, int32_t count) {

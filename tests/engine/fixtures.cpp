@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "actions/action_table.h"
+#include "engine/settings_watch.h"
 #include "platform/heap_block.h"
 #include "plugin/entry_points.h"
 #include "plugin/host_bridge.h"
@@ -116,6 +117,9 @@ HWND createChild(HWND parent, const wchar_t* className, DWORD style, int x, int 
 }
 
 void resetPlugin(HWND hostWindow) {
+    // The watch of Windows' settings holds registry handles and a subclass; a reset
+    // forgets them, so they are given back first.
+    hueloom::stopSettingsWatch();
     hueloom::pluginStartup();
     FakeHost::current().clear();
     FakeHost::current().install();

@@ -130,6 +130,42 @@ TEST_CASE("mode editor pre-selects from the word and writes the chosen mode") {
         CHECK(params.text(0) == "System");
     }
 
+    SUBCASE("\" auto \" pre-selects Auto, the fourth choice below the others, and writes Auto") {
+        HostParams params{" auto "};
+        bool autoShown = false, othersShown = true;
+        RECT autoBox{}, systemBox{}, okBox{};
+        DialogDriver driver;
+        driver.when(kModeCaption, [&](HWND dialog) {
+            autoShown = isChecked(dialog, ids::kAutoButton);
+            othersShown = isChecked(dialog, ids::kDarkButton) || isChecked(dialog, ids::kLightButton) ||
+                          isChecked(dialog, ids::kSystemButton);
+            GetWindowRect(GetDlgItem(dialog, ids::kAutoButton), &autoBox);
+            GetWindowRect(GetDlgItem(dialog, ids::kSystemButton), &systemBox);
+            GetWindowRect(GetDlgItem(dialog, IDOK), &okBox);
+            clickButton(dialog, IDOK);
+        });
+        CHECK(nbEditAction(2, params.array()) == 1);
+        requireDriven(driver);
+        CHECK(autoShown);
+        CHECK_FALSE(othersShown);
+        CHECK(autoBox.top >= systemBox.bottom);
+        CHECK(autoBox.left == systemBox.left);
+        CHECK(okBox.top >= autoBox.bottom);
+        CHECK(params.text(0) == "Auto");
+    }
+
+    SUBCASE("Auto clicked by the author replaces another mode") {
+        HostParams params{"Light"};
+        DialogDriver driver;
+        driver.when(kModeCaption, [](HWND dialog) {
+            clickButton(dialog, ids::kAutoButton);
+            clickButton(dialog, IDOK);
+        });
+        CHECK(nbEditAction(2, params.array()) == 1);
+        requireDriven(driver);
+        CHECK(params.text(0) == "Auto");
+    }
+
     SUBCASE("\"default\" pre-selects System, as SetMode reads it") {
         HostParams params{" Default "};
         bool systemShown = false, darkShown = true;

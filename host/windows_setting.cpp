@@ -11,7 +11,6 @@ namespace {
 constexpr wchar_t kThemesPath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes";
 constexpr wchar_t kPersonalizePath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
 constexpr wchar_t kValueName[] = L"AppsUseLightTheme";
-constexpr UINT kBroadcastTimeoutMs = 2000;
 
 // The prefix as the first change found it.
 struct Original {
@@ -54,6 +53,14 @@ bool writeValue(std::optional<DWORD> value) {
     return status == ERROR_SUCCESS;
 }
 
+// Windows sends this to every top-level window; here only the host's own get it, because
+// the Wine desktop is shared with other programs, which a real broadcast would reach (and
+// wait for).
+BOOL CALLBACK announceColorSetChange(HWND window, LPARAM) {
+    SendMessageW(window, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
+    return TRUE;
+}
+
 }  // namespace
 
 std::string changeAppsTheme(AppsTheme theme, bool broadcast) {
@@ -61,11 +68,7 @@ std::string changeAppsTheme(AppsTheme theme, bool broadcast) {
     const std::optional<DWORD> value =
         theme == AppsTheme::Unset ? std::nullopt : std::optional<DWORD>(theme == AppsTheme::Dark ? 0 : 1);
     if (!writeValue(value)) return "the registry refused the setting";
-    if (broadcast) {
-        DWORD_PTR answer = 0;
-        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"),
-                            SMTO_ABORTIFHUNG, kBroadcastTimeoutMs, &answer);
-    }
+    if (broadcast) EnumThreadWindows(GetCurrentThreadId(), announceColorSetChange, 0);
     return {};
 }
 

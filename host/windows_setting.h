@@ -7,8 +7,8 @@ namespace standin {
 
 enum class AppsTheme { Dark, Light, Unset };
 
-// Writes the setting (Unset removes the value) and, with `broadcast`, tells every top-level
-// window as Windows does. Empty, or what went wrong.
+// Writes the setting (Unset removes the value) and, with `broadcast`, tells the host's
+// top-level windows as Windows tells every one. Empty, or what went wrong.
 [[nodiscard]] std::string changeAppsTheme(AppsTheme theme, bool broadcast);
 // The value as it was before the first change, and the keys that change created removed.
 void restoreAppsTheme();

@@ -41,7 +41,7 @@ TEST_CASE("WindowsDarkSetting writes 0 for dark, 1 for light, nothing for none, 
     CHECK(value() == 1u);
     CHECK(changeAppsTheme(AppsTheme::Unset, false).empty());
     CHECK_FALSE(value().has_value());
-    CHECK(changeAppsTheme(AppsTheme::Dark, true).empty());  // the broadcast reaches no window of ours
+    CHECK(changeAppsTheme(AppsTheme::Dark, true).empty());  // and tells this thread's windows
     restoreAppsTheme();
 
     CHECK(value() == before);

@@ -38,21 +38,23 @@ void cancelSettingsCheck() {
     watch.checkPending = false;
 }
 
-void subclassHostWindow() {
-    SettingsWatchState& watch = settingsWatchState();
-    const HWND host = hostWindow();
-    if (watch.subclassedWindow == host || !host || !IsWindow(host)) return;
-    if (installSubclass(host, settingChangeSubclassProc, SubclassId::SettingChange)) {
-        watch.subclassedWindow = host;
-        pinModule();  // the host window now calls into this module
-    }
-}
-
 void removeHostSubclass() {
     SettingsWatchState& watch = settingsWatchState();
     if (watch.subclassedWindow && IsWindow(watch.subclassedWindow))
         removeSubclass(watch.subclassedWindow, settingChangeSubclassProc, SubclassId::SettingChange);
     watch.subclassedWindow = nullptr;
+}
+
+void subclassHostWindow() {
+    SettingsWatchState& watch = settingsWatchState();
+    const HWND host = hostWindow();
+    if (watch.subclassedWindow == host || !host || !IsWindow(host)) return;
+    cancelSettingsCheck();  // the host named another window since
+    removeHostSubclass();
+    if (installSubclass(host, settingChangeSubclassProc, SubclassId::SettingChange)) {
+        watch.subclassedWindow = host;
+        pinModule();  // the host window now calls into this module
+    }
 }
 
 } // namespace

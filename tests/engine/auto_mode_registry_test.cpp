@@ -103,12 +103,14 @@ void useRealSettingsFunctions() {
     system.systemParametersInfoW = SystemParametersInfoW;
 }
 
-// What the user's Settings app sends to every top-level window after the change.
-void broadcastColorSetChange() {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"),
-                        SMTO_ABORTIFHUNG, 2000, &result);
+BOOL CALLBACK sendColorSetChange(HWND window, LPARAM) {
+    SendMessageW(window, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
+    return TRUE;
 }
+
+// What the user's Settings app sends to every top-level window after the change, here to
+// this thread's windows only: the Wine desktop is shared with other programs.
+void broadcastColorSetChange() { EnumThreadWindows(GetCurrentThreadId(), sendColorSetChange, 0); }
 
 bool pumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
     const DWORD start = GetTickCount();

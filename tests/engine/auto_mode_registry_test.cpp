@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <optional>
 
 #include "engine/auto_refresh.h"
@@ -112,14 +111,6 @@ BOOL CALLBACK sendColorSetChange(HWND window, LPARAM) {
 // this thread's windows only: the Wine desktop is shared with other programs.
 void broadcastColorSetChange() { EnumThreadWindows(GetCurrentThreadId(), sendColorSetChange, 0); }
 
-bool pumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds) return false;
-        pumpMessages(5);
-    }
-    return true;
-}
 
 bool isDark() { return currentTheme().mode == Mode::Dark && currentTheme().active; }
 bool isLight() { return currentTheme().mode == Mode::Light && currentTheme().active; }

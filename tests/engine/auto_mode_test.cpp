@@ -6,7 +6,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,15 +49,6 @@ bool showsLightPalette() {
 }
 bool showsStockLook() { return theme().mode == Mode::System && !theme().active; }
 
-// Runs the message loop until `done` holds or the time is up.
-bool pumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds) return false;
-        pumpMessages(5);
-    }
-    return true;
-}
 
 bool hostSubclassed(HWND host) {
     return hasSubclass(host, settingChangeSubclassProc, idOf(SubclassId::SettingChange));

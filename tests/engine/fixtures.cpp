@@ -139,6 +139,15 @@ void pumpMessages(DWORD milliseconds) {
     } while (GetTickCount() - start < milliseconds);
 }
 
+bool pumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds) return false;
+        pumpMessages(5);
+    }
+    return true;
+}
+
 int freeGdiHandles() {
     std::vector<HBRUSH> brushes;
     brushes.reserve(70000);

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "actions/high_contrast_remark.h"
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
 #include "engine/registry.h"
@@ -310,11 +309,6 @@ TEST_CASE("high contrast: explicit modes, colours and skins stay, and say so") {
     }
 }
 
-TEST_CASE("the remark joins an answer that has one of its own") {
-    CHECK(withRemark(L"OK", L"note") == L"OK - note");
-    CHECK(withRemark(L"OK - skin 'Midnight' applied", L"note") == L"OK - skin 'Midnight' applied; note");
-}
-
 TEST_CASE("what the other actions do while Auto follows") {
     AutoScene s(true);
     REQUIRE(executeAction(SetMode, {"Auto"}) == 1);
@@ -434,15 +428,8 @@ TEST_CASE("GetInfo fills the two settings and keeps them current without any the
     CHECK(showsStockLook());
 }
 
-TEST_CASE("the watch of the setting's key: notifications armed again, a missing key watched through its parent") {
+TEST_CASE("the watch of the setting's key: a missing key watched through its parent, every key closed") {
     AutoScene s(true);
-    SUBCASE("every notification is armed again after it fired") {
-        REQUIRE(executeAction(SetMode, {"Auto"}) == 1);
-        const int armed = s.windows.notificationsArmed;
-        s.windows.setAppsDark(false);
-        CHECK(pumpUntil(showsLightPalette, 1000));
-        CHECK(s.windows.notificationsArmed == armed + 1);
-    }
     SUBCASE("a key that appears later is read when its parent's notification fires") {
         s.windows.keyExists = false;
         REQUIRE(executeAction(SetMode, {"Auto"}) == 1);

@@ -34,9 +34,7 @@ LSTATUS WINAPI fakeQueryValue(HKEY, LPCWSTR name, LPDWORD, LPDWORD type, LPBYTE 
 }
 
 LSTATUS WINAPI fakeNotify(HKEY, BOOL, DWORD, HANDLE event, BOOL) {
-    FakeWindowsSettings& fake = FakeWindowsSettings::current();
-    fake.armedEvent = event;
-    fake.notificationsArmed += 1;
+    FakeWindowsSettings::current().armedEvent = event;
     return ERROR_SUCCESS;
 }
 
@@ -75,6 +73,7 @@ FakeWindowsSettings& FakeWindowsSettings::install() {
 void FakeWindowsSettings::setAppsDark(bool dark) {
     appsUseLightTheme = dark ? 0u : 1u;
     if (armedEvent) SetEvent(armedEvent);
+    armedEvent = nullptr;
 }
 
 void sendImmersiveColorSetBroadcast(HWND window) {

@@ -13,8 +13,8 @@ struct FakeWindowsSettings {
     std::optional<DWORD> appsUseLightTheme;  // nullopt: no value
     bool highContrast = false;
     bool failHighContrastQuery = false;
-    HANDLE armedEvent = nullptr;  // the event of the last armed notification
-    int notificationsArmed = 0;
+    HANDLE armedEvent = nullptr;  // set once by the next change, as the registry does,
+                                  // then no more until the plug-in arms it again
     int valueReads = 0;
     int highContrastReads = 0;
     int keysOpen = 0;             // opened and not closed again
@@ -23,8 +23,8 @@ struct FakeWindowsSettings {
     // A fresh fake in the live system-function table.
     static FakeWindowsSettings& install();
 
-    // The user switches the dark setting: the value changes and the notification fires,
-    // as the registry does; no broadcast.
+    // The user switches the dark setting: the value changes and an armed notification
+    // fires; no broadcast.
     void setAppsDark(bool dark);
     void setHighContrast(bool on) { highContrast = on; }
 };

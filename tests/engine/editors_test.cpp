@@ -178,17 +178,17 @@ TEST_CASE("mode editor pre-selects from the word and writes the chosen mode") {
     SUBCASE("Enter accepts and Escape cancels") {
         HostParams params{"system"};
         DialogDriver driver;
-        driver.when(kModeCaption, [](HWND) { pressKey(VK_RETURN); });
+        driver.when(kModeCaption, [](HWND dialog) { pressKey(dialog, VK_RETURN); });
         CHECK(nbEditAction(2, params.array()) == 1);
         CHECK(params.text(0) == "System");
 
         HostParams untouched{"light"};
-        driver.when(kModeCaption, [](HWND) { pressKey(VK_ESCAPE); });
+        driver.when(kModeCaption, [](HWND dialog) { pressKey(dialog, VK_ESCAPE); });
         CHECK(nbEditAction(2, untouched.array()) == 0);
         // Enter on a focused push button presses that button, not OK.
         driver.when(kModeCaption, [](HWND dialog) {
             SetFocus(GetDlgItem(dialog, IDCANCEL));
-            pressKey(VK_RETURN);
+            pressKey(dialog, VK_RETURN);
         });
         CHECK(nbEditAction(2, untouched.array()) == 0);
         requireDriven(driver);
@@ -344,7 +344,7 @@ TEST_CASE("apply editor writes both fields as typed and browses for the file") {
         driver.when(kApplyCaption, [&](HWND dialog) {
             shownFile = windowText(GetDlgItem(dialog, ids::kSkinFileField));
             shownSubroutine = windowText(GetDlgItem(dialog, ids::kSubroutineField));
-            pressKey(VK_RETURN);
+            pressKey(dialog, VK_RETURN);
         });
         CHECK(nbEditAction(1, params.array()) == 1);
         requireDriven(driver);

@@ -1,0 +1,21 @@
+#pragma once
+// Each drawn control read and painted: the control's items and state are asked by message,
+// then handed to its painter in paint/. Called by the painter subclass with the control's
+// font already selected into `dc`.
+#include <windows.h>
+#include <commctrl.h>
+
+namespace hueloom {
+
+void drawHeader(HWND header, HDC dc);
+void drawTabControl(HWND tabs, HDC dc);
+void drawProgressBar(HWND bar, HDC dc);
+void drawGroupBox(HWND box, HDC dc);
+void drawStatusBar(HWND bar, HDC dc);
+void drawToolTip(HWND tip, HDC dc);
+
+// The header item or tab at a client point, or -1.
+[[nodiscard]] int headerItemAt(HWND header, POINT point);
+[[nodiscard]] int tabAt(HWND tabs, POINT point);
+
+} // namespace hueloom

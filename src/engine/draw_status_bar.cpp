@@ -30,7 +30,7 @@ void askOwnerToDraw(HWND bar, HDC dc, int part, const RECT& rect, LRESULT data) 
 void drawPart(HWND bar, HDC dc, WPARAM part, const RECT& rect, bool enabled, const Surface& surface, int dpi) {
     const LRESULT lengthAndType = SendMessageW(bar, SB_GETTEXTLENGTHW, part, 0);
     const auto length = static_cast<size_t>(LOWORD(lengthAndType));
-    if (HIWORD(lengthAndType) & (SBT_OWNERDRAW >> 16)) {
+    if (HIWORD(lengthAndType) & SBT_OWNERDRAW) {
         askOwnerToDraw(bar, dc, static_cast<int>(part), rect, SendMessageW(bar, SB_GETTEXTW, part, 0));
         return;
     }
@@ -61,7 +61,9 @@ void drawStatusBar(HWND bar, HDC dc) {
     const bool enabled = IsWindowEnabled(bar) != FALSE;
 
     if (SendMessageW(bar, SB_ISSIMPLE, 0, 0)) {
-        drawPart(bar, dc, kSimplePart, client, enabled, surface, dpi);
+        // Some status bars answer for the simple text under its own id, others as part 0.
+        const bool ownId = SendMessageW(bar, SB_GETTEXTLENGTHW, kSimplePart, 0) != 0;
+        drawPart(bar, dc, ownId ? kSimplePart : 0, client, enabled, surface, dpi);
     } else {
         int rightEdges[kMaxParts];
         const auto parts = static_cast<int>(SendMessageW(bar, SB_GETPARTS, kMaxParts, reinterpret_cast<LPARAM>(rightEdges)));

@@ -49,7 +49,7 @@ TEST_CASE("each kind of control shows the theme's colours in every mode and its 
             REQUIRE_FALSE(stock.empty());
 
             for (Look look : kAllLooks) {
-                CAPTURE(lookName(look));
+                INFO(std::string(lookName(look)));
                 scene.apply(look);
                 const PixelGrid g = captureClient(control);
                 const LookShares themed = measureLook(g, kShadeTolerance);

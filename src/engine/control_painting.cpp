@@ -25,10 +25,13 @@ bool tracksHotParts(SubclassId painter) noexcept {
 
 // While a painter draws, the messages it sends are not taken as changes to draw again.
 bool g_drawing = false;
+// Paints so far, to tell whether a control repainted itself while handling a change.
+unsigned g_paints = 0;
 
 void drawWith(SubclassId painter, HWND window, HDC dc) {
     const bool outer = g_drawing;  // an owner-drawn part may paint another drawn control
     g_drawing = true;
+    ++g_paints;
     // Every painter writes with the control's own font, or the GUI font when it has none.
     auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
     if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -194,8 +197,10 @@ LRESULT CALLBACK controlPainterProc(HWND window, UINT message, WPARAM wParam, LP
         break;
     default:
         if (!g_drawing && drawingInForce() && drawsStraightAfter(painter, message)) {
+            const unsigned paintsBefore = g_paints;
             const LRESULT result = defaultSubclassProcessing(window, message, wParam, lParam);
-            repaintNow(window);
+            // Repainted through this procedure already: nothing of the stock look is left.
+            if (g_paints == paintsBefore) repaintNow(window);
             return result;
         }
         break;

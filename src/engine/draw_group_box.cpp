@@ -34,8 +34,9 @@ void drawGroupBox(HWND box, HDC dc) {
     RECT client{};
     GetClientRect(box, &client);
     paintParentBehind(box, dc, surface.back, client);
+    // The caption as the window keeps it, without a message through the subclasses.
     wchar_t caption[kCaptionCapacity];
-    const int length = GetWindowTextW(box, caption, kCaptionCapacity);
+    const int length = InternalGetWindowText(box, caption, kCaptionCapacity);
     paintGroupBox(dc, client, std::wstring_view(caption, length > 0 ? static_cast<size_t>(length) : 0),
                   IsWindowEnabled(box) != FALSE, surface, dcDpi(dc));
 }

@@ -144,16 +144,35 @@ void installControlPainter(HWND window, ControlKind kind) {
     }
 }
 
-void removeControlPainters() {
+std::vector<HWND> removeControlPainters() {
     WindowMap<SubclassId>& painted = windowRegistry().paintedControls;
     const bool canRemove = systemFunctions().removeWindowSubclass != nullptr;
-    painted.forEach([canRemove](HWND window, SubclassId painter) {
+    std::vector<HWND> groupBoxes;
+    painted.forEach([canRemove, &groupBoxes](HWND window, SubclassId painter) {
         if (!canRemove || !IsWindow(window)) return;
         removeSubclass(window, controlPainterProc, painter);
         InvalidateRect(window, nullptr, TRUE);
+        if (painter == SubclassId::GroupBoxPaint) groupBoxes.push_back(window);
     });
     painted.clear();
     setHotPart({});
+    return groupBoxes;
+}
+
+void uncoverGroupBoxes(const std::vector<HWND>& groupBoxes) {
+    for (HWND box : groupBoxes) {
+        if (!IsWindow(box) || !IsWindowVisible(box)) continue;
+        if (HDC dc = GetDC(box)) {
+            paintParentBehind(box, dc);
+            ReleaseDC(box, dc);
+        }
+        // The members inside were painted over too.
+        const HWND parent = GetParent(box);
+        RECT area{};
+        GetWindowRect(box, &area);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+        RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
 }
 
 LRESULT CALLBACK controlPainterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId,

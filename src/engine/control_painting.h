@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <optional>
+#include <vector>
 
 #include "engine/control_kind.h"
 #include "platform/subclass.h"
@@ -21,8 +22,13 @@ namespace hueloom {
 // Installs the painter once (nothing for other kinds); drawing follows the theme from then
 // on and stops while the plug-in's colours are not in force.
 void installControlPainter(HWND window, ControlKind kind);
-// Reset: every painter taken off and its control repainted by the system.
-void removeControlPainters();
+// Reset: every painter taken off and its control repainted by the system. Answers the
+// group boxes among them: the system never paints their inside, which keeps what the
+// plug-in painted there until uncoverGroupBoxes shows the page through it again.
+[[nodiscard]] std::vector<HWND> removeControlPainters();
+// Once the windows are thawed: the page behind each group box, then its members and its
+// frame repainted over it.
+void uncoverGroupBoxes(const std::vector<HWND>& groupBoxes);
 
 LRESULT CALLBACK controlPainterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId,
                                     DWORD_PTR refData);

@@ -11,11 +11,9 @@ namespace {
 
 constexpr int kCaptionCapacity = 512;
 
-// What the parent shows behind `window`, painted into `dc` as the parent paints itself
-// (erase, then its client): the group box lets the page show through, as the system's
-// does. A parent that paints nothing this way leaves the theme's page colour.
-void paintParentBehind(HWND window, HDC dc, Color pageColor, const RECT& client) {
-    fillSolid(dc, client, pageColor);
+} // namespace
+
+void paintParentBehind(HWND window, HDC dc) {
     const HWND parent = GetParent(window);
     if (!parent) return;
     POINT origin{0, 0};
@@ -27,13 +25,13 @@ void paintParentBehind(HWND window, HDC dc, Color pageColor, const RECT& client)
     SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
-} // namespace
-
 void drawGroupBox(HWND box, HDC dc) {
     const Surface surface = pageSurface(currentTheme());
     RECT client{};
     GetClientRect(box, &client);
-    paintParentBehind(box, dc, surface.back, client);
+    // A parent that paints nothing of its own this way leaves the theme's page colour.
+    fillSolid(dc, client, surface.back);
+    paintParentBehind(box, dc);
     // The caption as the window keeps it, without a message through the subclasses.
     wchar_t caption[kCaptionCapacity];
     const int length = InternalGetWindowText(box, caption, kCaptionCapacity);

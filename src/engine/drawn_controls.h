@@ -14,6 +14,10 @@ void drawGroupBox(HWND box, HDC dc);
 void drawStatusBar(HWND bar, HDC dc);
 void drawToolTip(HWND tip, HDC dc);
 
+// What the parent shows behind `window`, painted into `dc` as the parent paints itself
+// (erase, then its client): a group box lets its page show through, as the system's does.
+void paintParentBehind(HWND window, HDC dc);
+
 // The header item or tab at a client point, or -1.
 [[nodiscard]] int headerItemAt(HWND header, POINT point);
 [[nodiscard]] int tabAt(HWND tabs, POINT point);

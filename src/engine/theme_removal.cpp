@@ -38,7 +38,7 @@ void restoreStockLook() {
 
     removeColorSubclasses();
     removeGlyphSubclasses();
-    removeControlPainters();
+    const std::vector<HWND> groupBoxes = removeControlPainters();
     removeAllOverlays();
     redrawTitleBarWindows();
     forgetOriginalLooks();  // every control has had its own look back above
@@ -47,6 +47,7 @@ void restoreStockLook() {
     theme.skinName.clear();
     theme.skinFile.clear();
     endUpdate(UpdateEnd::OneLevel);
+    uncoverGroupBoxes(groupBoxes);
 }
 
 void removeColorSubclasses() {

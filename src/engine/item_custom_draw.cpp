@@ -34,15 +34,20 @@ bool hasChildren(HWND tree, HTREEITEM item, bool& expanded) {
     return info.cChildren != 0;
 }
 
-void drawTreeButton(const NMTVCUSTOMDRAW& draw) {
+// Whether the item shows an expand button, which the plug-in draws after the item.
+bool showsButton(const NMTVCUSTOMDRAW& draw, bool& expanded) {
     const HWND tree = draw.nmcd.hdr.hwndFrom;
     const LONG style = GetWindowLongW(tree, GWL_STYLE);
-    if (!(style & TVS_HASBUTTONS)) return;
-    const bool linesAtRoot = (style & TVS_LINESATROOT) != 0;
-    if (draw.iLevel == 0 && !linesAtRoot) return;  // root items have no button then
-    const auto item = reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec);
+    if (!(style & TVS_HASBUTTONS)) return false;
+    if (draw.iLevel == 0 && !(style & TVS_LINESATROOT)) return false;  // root items have none then
+    return hasChildren(tree, reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec), expanded);
+}
+
+void drawTreeButton(const NMTVCUSTOMDRAW& draw) {
     bool expanded = false;
-    if (!hasChildren(tree, item, expanded)) return;
+    if (!showsButton(draw, expanded)) return;
+    const HWND tree = draw.nmcd.hdr.hwndFrom;
+    const bool linesAtRoot = (GetWindowLongW(tree, GWL_STYLE) & TVS_LINESATROOT) != 0;
     const auto indent = static_cast<int>(SendMessageW(tree, TVM_GETINDENT, 0, 0));
     const POINT centre = treeButtonCentre(draw.iLevel, indent, draw.nmcd.rc.top, draw.nmcd.rc.bottom,
                                           GetScrollPos(tree, SB_HORZ), linesAtRoot);
@@ -78,7 +83,10 @@ LRESULT treeViewCustomDraw(NMTVCUSTOMDRAW* draw) {
         const bool selected =
             (SendMessageW(tree, TVM_GETITEMSTATE, static_cast<WPARAM>(item), TVIS_SELECTED) & TVIS_SELECTED) != 0;
         colorItem(draw->nmcd, selected, draw->clrText, draw->clrTextBk);
-        return CDRF_NEWFONT | CDRF_NOTIFYPOSTPAINT;
+        // Only items with a button are asked back after their paint: each notification
+        // passes the parent's subclass.
+        bool expanded = false;
+        return showsButton(*draw, expanded) ? CDRF_NEWFONT | CDRF_NOTIFYPOSTPAINT : CDRF_NEWFONT;
     }
     case CDDS_ITEMPOSTPAINT:
         drawTreeButton(*draw);

@@ -190,6 +190,7 @@ TEST_CASE("tree view custom draw: the selection on the accent and the expand but
     draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
     draw.nmcd.dwItemSpec = reinterpret_cast<DWORD_PTR>(root);
     draw.nmcd.uItemState = CDIS_SELECTED;
+    draw.iLevel = 0;
     CHECK(hueloom::treeViewCustomDraw(&draw) == (CDRF_NEWFONT | CDRF_NOTIFYPOSTPAINT));
     CHECK(draw.clrTextBk == theme().accent);
     CHECK(draw.nmcd.uItemState == 0);
@@ -224,6 +225,9 @@ TEST_CASE("tree view custom draw: the selection on the accent and the expand but
     draw.nmcd.dwItemSpec = reinterpret_cast<DWORD_PTR>(child);
     CHECK(hueloom::treeViewCustomDraw(&draw) == CDRF_DODEFAULT);
     CHECK(canvas.pixel(indent + cx, cy) == RGB(255, 0, 255));
+    // ... and is not asked back after its paint at all.
+    draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+    CHECK(hueloom::treeViewCustomDraw(&draw) == CDRF_NEWFONT);
 }
 
 TEST_CASE("the parent leaves custom draw of list and tree views alone while the theme is off") {

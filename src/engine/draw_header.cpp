@@ -25,21 +25,6 @@ UINT alignOf(int format) noexcept {
     }
 }
 
-// An owner-drawn item is drawn by the header's parent, as the system would ask it to.
-void askOwnerToDraw(HWND header, HDC dc, int index, const RECT& rect, LPARAM itemData, bool pressed) {
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_HEADER;
-    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(header));
-    draw.itemID = static_cast<UINT>(index);
-    draw.itemAction = ODA_DRAWENTIRE;
-    draw.itemState = pressed ? ODS_SELECTED : 0;
-    draw.hwndItem = header;
-    draw.hDC = dc;
-    draw.rcItem = rect;
-    draw.itemData = static_cast<ULONG_PTR>(itemData);
-    SendMessageW(GetParent(header), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
-}
-
 } // namespace
 
 int headerItemAt(HWND header, POINT point) {
@@ -80,7 +65,7 @@ void drawHeader(HWND header, HDC dc) {
         look.enabled = enabled;
         if (item.fmt & HDF_OWNERDRAW) {
             paintHeaderItem(dc, rect, look, surface, dpi);
-            askOwnerToDraw(header, dc, index, rect, item.lParam, look.pressed);
+            askOwnerToDraw(header, dc, ODT_HEADER, index, rect, static_cast<ULONG_PTR>(item.lParam), look.pressed);
             continue;
         }
         // A text from the owner's callback comes in its own buffer.

@@ -16,22 +16,12 @@ constexpr int kMaxParts = 256;
 constexpr int kTextCapacity = 512;
 constexpr WPARAM kSimplePart = SB_SIMPLEID;
 
-void askOwnerToDraw(HWND bar, HDC dc, int part, const RECT& rect, LRESULT data) {
-    DRAWITEMSTRUCT draw{};
-    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(bar));
-    draw.itemID = static_cast<UINT>(part);
-    draw.hwndItem = bar;
-    draw.hDC = dc;
-    draw.rcItem = rect;
-    draw.itemData = static_cast<ULONG_PTR>(data);
-    SendMessageW(GetParent(bar), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
-}
-
 void drawPart(HWND bar, HDC dc, WPARAM part, const RECT& rect, bool enabled, const Surface& surface, int dpi) {
     const LRESULT lengthAndType = SendMessageW(bar, SB_GETTEXTLENGTHW, part, 0);
     const auto length = static_cast<size_t>(LOWORD(lengthAndType));
     if (HIWORD(lengthAndType) & SBT_OWNERDRAW) {
-        askOwnerToDraw(bar, dc, static_cast<int>(part), rect, SendMessageW(bar, SB_GETTEXTW, part, 0));
+        const auto data = static_cast<ULONG_PTR>(SendMessageW(bar, SB_GETTEXTW, part, 0));
+        askOwnerToDraw(bar, dc, 0, static_cast<int>(part), rect, data, false);
         return;
     }
     if (length == 0) return;

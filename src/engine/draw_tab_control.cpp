@@ -37,19 +37,8 @@ void drawOneTab(HWND tabs, HDC dc, int index, const TabLook& base, const Surface
     TabLook look = base;
     if (!ownerDrawn) look.text = item.pszText ? item.pszText : text;
     paintTab(dc, rect, look, surface, edge, framed);
-    if (!ownerDrawn) return;
     // As the system does for owner-drawn tabs: the parent draws the inside.
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_TAB;
-    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(tabs));
-    draw.itemID = static_cast<UINT>(index);
-    draw.itemAction = ODA_DRAWENTIRE;
-    draw.itemState = look.selected ? ODS_SELECTED : 0;
-    draw.hwndItem = tabs;
-    draw.hDC = dc;
-    draw.rcItem = rect;
-    draw.itemData = static_cast<ULONG_PTR>(item.lParam);
-    SendMessageW(GetParent(tabs), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+    if (ownerDrawn) askOwnerToDraw(tabs, dc, ODT_TAB, index, rect, static_cast<ULONG_PTR>(item.lParam), look.selected);
 }
 
 } // namespace

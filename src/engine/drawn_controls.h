@@ -18,6 +18,10 @@ void drawToolTip(HWND tip, HDC dc);
 // (erase, then its client): a group box lets its page show through, as the system's does.
 void paintParentBehind(HWND window, HDC dc);
 
+// As the system does for an owner-drawn item (`type` ODT_HEADER, ODT_TAB, or 0 for a
+// status-bar part): WM_DRAWITEM to the control's parent, which draws into `dc`.
+void askOwnerToDraw(HWND control, HDC dc, UINT type, int item, const RECT& rect, ULONG_PTR data, bool selected);
+
 // The header item or tab at a client point, or -1.
 [[nodiscard]] int headerItemAt(HWND header, POINT point);
 [[nodiscard]] int tabAt(HWND tabs, POINT point);

@@ -15,6 +15,7 @@
 #include "engine/theming_pass.h"
 #include "paint/theme_brushes.h"
 #include "plugin/lifecycle.h"
+#include "support/sample_controls.h"
 #include "support/test_seam.h"
 #include "theme/theme_state.h"
 
@@ -36,112 +37,10 @@ HWND createHost() {
                            nullptr, nullptr, wc.hInstance, nullptr);
 }
 
-HWND child(HWND host, const wchar_t* className, DWORD style, RECT box, const wchar_t* text = L"") {
-    return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.right,
-                           box.bottom, host, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
-template <class Item>
-void send(HWND window, UINT message, WPARAM wParam, const Item& item) {
-    SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(&item));
-}
-
-HWND header(HWND host) {
-    HWND h = child(host, WC_HEADERW, HDS_BUTTONS | HDS_HORZ, {10, 10, 270, 24});
-    const wchar_t* titles[] = {L"Name", L"Size", L"Changed"};
-    for (int i = 0; i < 3; ++i) {
-        HDITEMW item{};
-        item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
-        item.cxy = 90;
-        item.fmt = HDF_STRING | (i == 0 ? HDF_SORTUP : 0);
-        item.pszText = const_cast<wchar_t*>(titles[i]);
-        send(h, HDM_INSERTITEMW, static_cast<WPARAM>(i), item);
-    }
-    return h;
-}
-
-HWND tabs(HWND host) {
-    HWND t = child(host, WC_TABCONTROLW, 0, {300, 10, 280, 140});
-    const wchar_t* labels[] = {L"General", L"Colors", L"About"};
-    for (int i = 0; i < 3; ++i) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<wchar_t*>(labels[i]);
-        send(t, TCM_INSERTITEMW, static_cast<WPARAM>(i), item);
-    }
-    return t;
-}
-
-HWND progress(HWND host, DWORD style, int y) {
-    HWND p = child(host, PROGRESS_CLASSW, style, {10, y, 240, 18});
-    SendMessageW(p, PBM_SETPOS, 60, 0);
-    if (style & PBS_MARQUEE) SendMessageW(p, PBM_SETMARQUEE, TRUE, 30);
-    return p;
-}
-
-HWND status(HWND host) {
-    HWND s = child(host, STATUSCLASSNAMEW, SBARS_SIZEGRIP | CCS_BOTTOM, {0, 0, 0, 0});
-    int edges[] = {200, 400, -1};
-    SendMessageW(s, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
-    const wchar_t* texts[] = {L"Ready", L"Page 1 of 1", L"Hueloom demo"};
-    for (WPARAM part = 0; part < 3; ++part) SendMessageW(s, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(texts[part]));
-    return s;
-}
-
-HWND toolTip(HWND host) {
-    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                               0, 0, host, nullptr, GetModuleHandleW(nullptr), nullptr);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = host;
-    tool.uId = 1;
-    tool.lpszText = const_cast<wchar_t*>(L"Sends the form");
-    send(tip, TTM_ADDTOOLW, 0, tool);
-    SendMessageW(tip, TTM_TRACKPOSITION, 0, MAKELPARAM(200, 300));
-    send(tip, TTM_TRACKACTIVATE, TRUE, tool);
-    return tip;
-}
-
-HWND listView(HWND host) {
-    HWND list = child(host, WC_LISTVIEWW, WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, {10, 160, 280, 110});
-    for (int column = 0; column < 2; ++column) {
-        LVCOLUMNW c{};
-        c.mask = LVCF_TEXT | LVCF_WIDTH;
-        c.cx = 130;
-        c.pszText = const_cast<wchar_t*>(column ? L"Value" : L"Name");
-        send(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), c);
-    }
-    const wchar_t* rows[] = {L"Alpha", L"Beta", L"Gamma", L"Delta"};
-    for (int row = 0; row < 4; ++row) {
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = row;
-        item.pszText = const_cast<wchar_t*>(rows[row]);
-        send(list, LVM_INSERTITEMW, 0, item);
-    }
-    LVITEMW selected{};
-    selected.stateMask = selected.state = LVIS_SELECTED;
-    send(list, LVM_SETITEMSTATE, 1, selected);
-    return list;
-}
-
-HWND treeView(HWND host) {
-    HWND tree = child(host, WC_TREEVIEWW, WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT,
-                      {300, 160, 280, 116});
-    TVINSERTSTRUCTW insert{};
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
-    insert.hParent = TVI_ROOT;
-    insert.item.pszText = const_cast<wchar_t*>(L"Publication");
-    auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-    for (const wchar_t* name : {L"Pages", L"Objects", L"Variables"}) {
-        insert.hParent = root;
-        insert.item.pszText = const_cast<wchar_t*>(name);
-        SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert));
-    }
-    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
-    return tree;
+HWND marquee(HWND host) {
+    HWND bar = testing::sampleProgress(host, {10, 320, 240, 18}, PBS_MARQUEE);
+    SendMessageW(bar, PBM_SETMARQUEE, TRUE, 30);
+    return bar;
 }
 
 double paintUs(HWND control) {
@@ -171,15 +70,18 @@ void runPaintBenchmark(const bench::Options& options) {
     loadSystemFunctions();
 
     std::vector<Measured> controls = {
-        {"header", header(host), {}, {}, {}, {}, {}},
-        {"tab control", tabs(host), {}, {}, {}, {}, {}},
-        {"progress bar", progress(host, 0, 290), {}, {}, {}, {}, {}},
-        {"marquee", progress(host, PBS_MARQUEE, 320), {}, {}, {}, {}, {}},
-        {"group box", child(host, WC_BUTTONW, BS_GROUPBOX, {10, 350, 130, 60}, L"Choices"), {}, {}, {}, {}, {}},
-        {"status bar", status(host), {}, {}, {}, {}, {}},
-        {"tooltip", toolTip(host), {}, {}, {}, {}, {}},
-        {"list view", listView(host), {}, {}, {}, {}, {}},
-        {"tree view", treeView(host), {}, {}, {}, {}, {}},
+        {"header", testing::sampleHeader(host, {10, 10, 270, 24}), {}, {}, {}, {}, {}},
+        {"tab control", testing::sampleTabs(host, {300, 10, 280, 140}), {}, {}, {}, {}, {}},
+        {"progress bar", testing::sampleProgress(host, {10, 290, 240, 18}), {}, {}, {}, {}, {}},
+        {"marquee", marquee(host), {}, {}, {}, {}, {}},
+        {"group box",
+         CreateWindowExW(0, WC_BUTTONW, L"Choices", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 10, 350, 130, 60, host,
+                         nullptr, GetModuleHandleW(nullptr), nullptr),
+         {}, {}, {}, {}, {}},
+        {"status bar", testing::sampleStatusBar(host), {}, {}, {}, {}, {}},
+        {"tooltip", testing::sampleToolTip(host, {200, 300}), {}, {}, {}, {}, {}},
+        {"list view", testing::sampleListView(host, {10, 160, 280, 110}), {}, {}, {}, {}, {}},
+        {"tree view", testing::sampleTreeView(host, {300, 160, 280, 116}), {}, {}, {}, {}, {}},
     };
     bench::drainMessages();
     for (int round = 0; round < options.rounds; ++round) {

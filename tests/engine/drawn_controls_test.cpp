@@ -70,6 +70,14 @@ struct OwnerPage {
     }
 };
 
+// A disabled control writes in the disabled shade and nowhere in the text colour.
+void checkWritesDisabled(HWND control, const Surface& s) {
+    EnableWindow(control, FALSE);
+    const PixelGrid disabled = printClient(control);
+    CHECK(countAll(disabled, s.text) == 0);
+    CHECK(countAll(disabled, s.disabledText) > 15);
+}
+
 } // namespace
 
 TEST_CASE("header: faces, dividers and the line below; hot and pressed items; sort arrows; disabled text") {
@@ -117,12 +125,7 @@ TEST_CASE("header: faces, dividers and the line below; hot and pressed items; so
         CHECK(widestRow(third) < 12);   // pointing down: base above it
         CHECK(widestRow(third) >= 0);
     }
-    SUBCASE("a disabled header writes in the disabled shade") {
-        EnableWindow(header, FALSE);
-        const PixelGrid disabled = printClient(header);
-        CHECK(countAll(disabled, s.text) == 0);
-        CHECK(countAll(disabled, s.disabledText) > 20);
-    }
+    SUBCASE("a disabled header writes in the disabled shade") { checkWritesDisabled(header, s); }
 }
 
 TEST_CASE("tab control: the selected tab opens into the framed body; hot, focused and disabled tabs") {
@@ -160,12 +163,7 @@ TEST_CASE("tab control: the selected tab opens into the framed body; hot, focuse
         CHECK(countDifferent(printClient(tabs), plain, 0) > 0);
         SetFocus(scene.host());
     }
-    SUBCASE("disabled tabs write in the disabled shade") {
-        EnableWindow(tabs, FALSE);
-        const PixelGrid disabled = printClient(tabs);
-        CHECK(countAll(disabled, s.text) == 0);
-        CHECK(countAll(disabled, s.disabledText) > 20);
-    }
+    SUBCASE("disabled tabs write in the disabled shade") { checkWritesDisabled(tabs, s); }
 }
 
 TEST_CASE("tab control variants: tabs below the body, tabs as buttons, vertical tabs left to the system") {
@@ -266,10 +264,7 @@ TEST_CASE("group box: the parent's page shows through, the frame opens for the c
     CHECK(countIn(grid, {6, topLine, 40, topLine + 1}, s.frame) == 0);  // open for the caption
     CHECK(countIn(grid, {8, 0, 80, 2 * topLine + 2}, s.text) > 15);
 
-    EnableWindow(box, FALSE);
-    const PixelGrid disabled = printClient(box);
-    CHECK(countAll(disabled, s.text) == 0);
-    CHECK(countAll(disabled, s.disabledText) > 15);
+    checkWritesDisabled(box, s);
 }
 
 TEST_CASE("status bar: the strip, parts with dividers, tabbed texts, the grip, simple mode, owner-drawn parts") {

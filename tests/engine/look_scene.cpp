@@ -12,6 +12,7 @@
 #include "fixtures.h"
 #include "paint/theme_brushes.h"
 #include "platform/gdi.h"
+#include "support/sample_controls.h"
 #include "platform/system_functions.h"
 #include "theme/theme_state.h"
 
@@ -133,121 +134,27 @@ HWND LookScene::own(HWND window) {
     return window;
 }
 
-HWND LookScene::header() {
-    HWND header = own(createChild(host_, WC_HEADERW, HDS_BUTTONS | HDS_HORZ, 10, 10, 240, 24));
-    const std::pair<const wchar_t*, int> columns[] = {
-        {L"Name", HDF_SORTUP}, {L"Size", HDF_RIGHT}, {L"Changed", HDF_SORTDOWN}};
-    int index = 0;
-    for (const auto& [title, format] : columns) {
-        HDITEMW item{};
-        item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
-        item.cxy = 80;
-        item.fmt = HDF_STRING | format;
-        item.pszText = const_cast<wchar_t*>(title);
-        SendMessageW(header, HDM_INSERTITEMW, index++, reinterpret_cast<LPARAM>(&item));
-    }
-    return header;
-}
+HWND LookScene::header() { return own(sampleHeader(host_, {10, 10, 240, 24})); }
 
-HWND LookScene::tabs(DWORD style) {
-    HWND tabs = own(createChild(host_, WC_TABCONTROLW, style, 10, 40, 240, 120));
-    int index = 0;
-    for (const wchar_t* label : {L"General", L"Colors", L"About"}) {
-        TCITEMW tab{};
-        tab.mask = TCIF_TEXT;
-        tab.pszText = const_cast<wchar_t*>(label);
-        SendMessageW(tabs, TCM_INSERTITEMW, index++, reinterpret_cast<LPARAM>(&tab));
-    }
-    SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
-    return tabs;
-}
+HWND LookScene::tabs(DWORD style) { return own(sampleTabs(host_, {10, 40, 240, 120}, style)); }
 
-HWND LookScene::progress(DWORD style) {
-    HWND bar = own(createChild(host_, PROGRESS_CLASSW, style, 10, 170, 200, 18));
-    SendMessageW(bar, PBM_SETPOS, 60, 0);
-    return bar;
-}
+HWND LookScene::progress(DWORD style) { return own(sampleProgress(host_, {10, 170, 200, 18}, style)); }
 
 HWND LookScene::groupBox() {
     return own(createChild(host_, WC_BUTTONW, BS_GROUPBOX, 260, 10, 160, 90, L"Choices"));
 }
 
-HWND LookScene::statusBar() {
-    HWND bar = own(createChild(host_, STATUSCLASSNAMEW, SBARS_SIZEGRIP | CCS_BOTTOM, 0, 0, 0, 0));
-    int rightEdges[] = {150, 300, -1};
-    SendMessageW(bar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(rightEdges));
-    const wchar_t* texts[] = {L"Ready", L"Page 1\tof 1", L"Hueloom"};
-    for (WPARAM part = 0; part < 3; ++part) SendMessageW(bar, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(texts[part]));
-    return bar;
-}
+HWND LookScene::statusBar() { return own(sampleStatusBar(host_)); }
 
 HWND LookScene::toolTip() {
-    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                               0, 0, host_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    popups_.push_back(own(tip));
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = host_;
-    tool.uId = 1;
-    tool.lpszText = const_cast<wchar_t*>(L"Sends the form");
-    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip, TTM_TRACKPOSITION, 0, MAKELPARAM(120, 120));
-    SendMessageW(tip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    HWND tip = own(sampleToolTip(host_, {120, 120}));
+    popups_.push_back(tip);
     return tip;
 }
 
-HWND LookScene::listView() {
-    HWND list = own(createChild(host_, WC_LISTVIEWW, WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, 10, 200, 240, 110));
-    const wchar_t* headings[] = {L"Name", L"Value"};
-    for (int column = 0; column < 2; ++column) {
-        LVCOLUMNW lvColumn{};
-        lvColumn.mask = LVCF_TEXT | LVCF_WIDTH;
-        lvColumn.cx = 110;
-        lvColumn.pszText = const_cast<wchar_t*>(headings[column]);
-        SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&lvColumn));
-    }
-    const wchar_t* rows[][2] = {{L"Alpha", L"1"}, {L"Beta", L"2"}, {L"Gamma", L"3"}, {L"Delta", L"4"}};
-    for (int row = 0; row < 4; ++row) {
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = row;
-        item.pszText = const_cast<wchar_t*>(rows[row][0]);
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        item.iSubItem = 1;
-        item.pszText = const_cast<wchar_t*>(rows[row][1]);
-        SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-    }
-    LVITEMW selected{};
-    selected.stateMask = LVIS_SELECTED;
-    selected.state = LVIS_SELECTED;
-    SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&selected));
-    return list;
-}
+HWND LookScene::listView() { return own(sampleListView(host_, {10, 200, 240, 110})); }
 
-HWND LookScene::treeView() {
-    HWND tree = own(createChild(host_, WC_TREEVIEWW,
-                                WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS, 260,
-                                200, 200, 110));
-    TVINSERTSTRUCTW insert{};
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
-    insert.hParent = TVI_ROOT;
-    insert.item.pszText = const_cast<wchar_t*>(L"Publication");
-    auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-    HTREEITEM last = nullptr;
-    for (const wchar_t* child : {L"Pages", L"Objects", L"Variables"}) {
-        insert.hParent = root;
-        insert.item.pszText = const_cast<wchar_t*>(child);
-        last = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-    }
-    insert.hParent = last;  // a collapsed branch under the last child
-    insert.item.pszText = const_cast<wchar_t*>(L"Hidden");
-    SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert));
-    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
-    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(root));
-    return tree;
-}
+HWND LookScene::treeView() { return own(sampleTreeView(host_, {260, 200, 200, 110})); }
 
 HWND LookScene::richEdit() {
     LoadLibraryW(L"riched20.dll");

@@ -215,7 +215,9 @@ void buildBottomRow(Publication& p, HWND page) {
     if (!tip || !button) return;
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // No TTF_SUBCLASS: the tip must not take over Button1's mouse messages (nor the thread's
+    // one request for a mouse-leave notice), so that pointing at Button1 behaves as before.
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = page;
     tool.uId = reinterpret_cast<UINT_PTR>(button->window);
     tool.lpszText = const_cast<wchar_t*>(L"Sends the form");

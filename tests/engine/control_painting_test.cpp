@@ -1,7 +1,7 @@
-// The painter subclass: which controls get one and with which id, that the theming pass
-// finds tooltips (top-level windows), that Reset and a window's end take it off, that it
-// hands painting back while the theme is off, that its own questions never make it paint
-// again, and that painting and switching themes leaks no GDI object.
+// The painter subclass: the theming pass gives each drawn control its painter and finds
+// tooltips (top-level windows); Reset and a window's end take it off; it hands painting
+// back while the theme is off; its own questions never make it paint again; painting and
+// switching themes leaks no GDI object.
 #include <doctest.h>
 
 #include "engine/control_painting.h"
@@ -36,23 +36,6 @@ struct PaintCounter {
 };
 
 } // namespace
-
-TEST_CASE("which controls the plug-in draws, each kind with its own painter id") {
-    using hueloom::painterFor;
-    CHECK(painterFor(ControlKind::Header, 0) == SubclassId::HeaderPaint);
-    CHECK(painterFor(ControlKind::TabControl, TCS_BOTTOM) == SubclassId::TabPaint);
-    CHECK(painterFor(ControlKind::TabControl, TCS_VERTICAL) == std::nullopt);
-    CHECK(painterFor(ControlKind::Progress, PBS_MARQUEE) == SubclassId::ProgressPaint);
-    CHECK(painterFor(ControlKind::StatusBar, SBARS_SIZEGRIP) == SubclassId::StatusBarPaint);
-    CHECK(painterFor(ControlKind::ToolTip, TTS_ALWAYSTIP) == SubclassId::ToolTipPaint);
-    CHECK(painterFor(ControlKind::ToolTip, TTS_BALLOON) == std::nullopt);
-    CHECK(painterFor(ControlKind::CheckOrRadio, BS_GROUPBOX) == SubclassId::GroupBoxPaint);
-    CHECK(painterFor(ControlKind::CheckOrRadio, BS_AUTOCHECKBOX) == std::nullopt);
-    CHECK(painterFor(ControlKind::PushButton, BS_GROUPBOX) == std::nullopt);
-    for (ControlKind kind : {ControlKind::Edit, ControlKind::ListView, ControlKind::TreeView, ControlKind::UpDown,
-                             ControlKind::ScrollBar, ControlKind::HostCheckBox})
-        CHECK(painterFor(kind, 0) == std::nullopt);
-}
 
 TEST_CASE("the pass gives each drawn control its painter once; Reset and destruction take it off") {
     EngineScene scene;
@@ -121,6 +104,12 @@ TEST_CASE("tooltips, top-level windows of their own, are themed by the pass with
     CHECK(SystemCallLog::current().subclassCallsFor(scene.host()) == 0);
     // One that was there before the publication, not the host's, is left alone.
     CHECK_FALSE(testing::isRegistered(earlier));
+    // A balloon tip keeps the system's drawing: its shape is a window region of its own.
+    HWND balloon = scene.own(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_BALLOON, 0, 0, 0, 0,
+                                             scene.host(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    hueloom::refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
+    CHECK(testing::registeredKind(balloon) == ControlKind::ToolTip);
+    CHECK_FALSE(hueloom::windowRegistry().paintedControls.contains(balloon));
 
     SystemCallLog::current().clear();
     hueloom::refreshWindows(hueloom::RefreshScope::NewWindowsOnly);

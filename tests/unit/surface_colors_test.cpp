@@ -51,14 +51,6 @@ TEST_CASE("every shade of a surface lies between its ground and its text, in ord
     }
 }
 
-TEST_CASE("the control and page surfaces follow the theme's two grounds") {
-    const ThemeState dark = themeOf(Mode::Dark);
-    CHECK(controlSurface(dark).back == dark.controlBack);
-    CHECK(pageSurface(dark).back == dark.pageBack);
-    CHECK(pageSurface(dark).text == dark.controlText);
-    CHECK(controlSurface(dark).face != pageSurface(dark).face);
-}
-
 TEST_CASE("selected items stand on the accent in a colour that reads on it") {
     ThemeState theme = themeOf(Mode::Dark);
     const ItemColors dark = selectedItemColors(theme);

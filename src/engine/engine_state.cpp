@@ -1,6 +1,7 @@
 #include "engine/engine_state.h"
 
 #include "engine/auto_refresh.h"
+#include "engine/control_painting.h"
 #include "engine/glyph_button.h"
 #include "engine/host_window.h"
 #include "engine/registry.h"
@@ -16,6 +17,7 @@ struct EngineState {
     ThemedWindowRegistry windows;
     AutoRefreshState autoRefresh;
     HWND hoverButton = nullptr;  // the glyph button under the mouse
+    HotPart hotPart;             // the header item or tab under the mouse
     SettingsWatchState settingsWatch;
 };
 
@@ -37,6 +39,9 @@ void setHostWindow(HWND window) noexcept { g_engine.hostWindow = window; }
 
 HWND hoveredGlyphButton() noexcept { return g_engine.hoverButton; }
 void setHoveredGlyphButton(HWND button) noexcept { g_engine.hoverButton = button; }
+
+HotPart hotPart() noexcept { return g_engine.hotPart; }
+void setHotPart(HotPart part) noexcept { g_engine.hotPart = part; }
 
 bool isOwnedByHost(HWND window) { return isOwnedBy(window, g_engine.hostWindow); }
 
@@ -77,6 +82,9 @@ void clearEngineState() {
     windows.preexistingWindows.clear();
     windows.frozenWindows.clear();
     windows.glyphSubclassed.clear();
+    windows.paintedControls.clear();
+    windows.originalLooks.clear();
+    g_engine.hotPart = HotPart{};
 }
 
 } // namespace hueloom

@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "engine/control_kind.h"
+#include "engine/original_look.h"
+#include "platform/subclass.h"
 #include "platform/window_map.h"
 
 namespace hueloom {
@@ -15,6 +17,8 @@ struct ThemedWindowRegistry {
     WindowSet preexistingWindows;           // top-level windows recorded by host message 1
     WindowSet frozenWindows;                // WM_SETREDRAW FALSE sent by the outermost freeze
     WindowSet glyphSubclassed;              // carries the owner-drawn glyph subclass
+    WindowMap<SubclassId> paintedControls;  // drawn by the plug-in, with its painter's subclass
+    WindowMap<OriginalLook> originalLooks;  // what Reset puts back, from before the first change
 
     int32_t updateDepth = 0;   // nesting of beginUpdate
     uint32_t freezeStartMs = 0;

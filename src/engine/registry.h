@@ -13,7 +13,7 @@ struct ThemedWindowRegistry {
     WindowSet colorSubclassed;              // carries the colour-message subclass
     WindowSet titleBarWindows;              // title-bar attributes applied
     WindowSet preexistingWindows;           // top-level windows recorded by host message 1
-    WindowSet frozenWindows;                // WM_SETREDRAW FALSE sent by the outermost freeze
+    WindowSet frozenWindows;                // top-level windows the outermost freeze sent WM_SETREDRAW FALSE
     WindowSet glyphSubclassed;              // carries the owner-drawn glyph subclass
 
     int32_t updateDepth = 0;   // nesting of beginUpdate

@@ -5,6 +5,7 @@
 #include "common/text.h"
 #include "overlay/overlay_geometry.h"
 #include "overlay/overlay_interaction.h"
+#include "overlay/overlay_stacking.h"
 #include "overlay/overlay_window.h"
 #include "platform/module_pin.h"
 #include "platform/subclass.h"
@@ -88,6 +89,21 @@ std::wstring createBinding(HWND object, OverlayKind kind) {
     binding.backColor = currentTheme().pageBack;
     bindings().set(object, std::move(binding));
     return {};
+}
+
+// What an overlay needs to stay with its object: shown or hidden with it, or kept on top.
+enum class OverlayUpkeep { None, Reposition, RaiseIfCovered };
+
+OverlayUpkeep upkeepFor(const OverlayBinding& binding) {
+    const HWND overlay = binding.overlayWindow;
+    if (!overlay || !IsWindow(overlay) || !IsWindow(binding.objectWindow)) return OverlayUpkeep::None;
+    if (hasVisibleStyle(binding.objectWindow) != hasVisibleStyle(overlay)) return OverlayUpkeep::Reposition;
+    return OverlayUpkeep::RaiseIfCovered;
+}
+
+void raiseOverlay(HWND overlay) {
+    SetWindowPos(overlay, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
+    InvalidateRect(overlay, nullptr, FALSE);
 }
 
 int objectDpi(HWND object) {
@@ -201,25 +217,32 @@ void positionOverlay(OverlayBinding& binding) {
 }
 
 void syncOverlay(OverlayBinding& binding) {
-    const HWND overlay = binding.overlayWindow;
-    if (!overlay || !IsWindow(overlay) || !IsWindow(binding.objectWindow)) return;
-    if (hasVisibleStyle(binding.objectWindow) != hasVisibleStyle(overlay)) positionOverlay(binding);
-    else raiseOverlayIfCovered(binding);
+    switch (upkeepFor(binding)) {
+    case OverlayUpkeep::Reposition: positionOverlay(binding); break;
+    case OverlayUpkeep::RaiseIfCovered:
+        if (isWindowAbove(binding.overlayWindow, binding.objectWindow)) raiseOverlay(binding.overlayWindow);
+        break;
+    case OverlayUpkeep::None: break;
+    }
 }
 
 void syncAllOverlays() {
     // Keys first: a host object's answer to our window calls may destroy it, and its
-    // binding with it, while we walk.
-    for (const HWND object : bindings().keys()) {
-        if (OverlayBinding* binding = bindings().find(object)) syncOverlay(*binding);
+    // binding with it, while we walk. The z-order is read once for all of them; raising
+    // one overlay leaves the order of every other overlay and object as it was.
+    const std::vector<HWND> objects = bindings().keys();
+    const WindowSet covered = coveredOverlays(objects);
+    for (const HWND object : objects) {
+        OverlayBinding* binding = bindings().find(object);
+        if (!binding) continue;
+        switch (upkeepFor(*binding)) {
+        case OverlayUpkeep::Reposition: positionOverlay(*binding); break;
+        case OverlayUpkeep::RaiseIfCovered:
+            if (covered.contains(binding->overlayWindow)) raiseOverlay(binding->overlayWindow);
+            break;
+        case OverlayUpkeep::None: break;
+        }
     }
-}
-
-void raiseOverlayIfCovered(OverlayBinding& binding) {
-    const HWND overlay = binding.overlayWindow;
-    if (!isWindowAbove(overlay, binding.objectWindow)) return;
-    SetWindowPos(overlay, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
-    InvalidateRect(overlay, nullptr, FALSE);
 }
 
 namespace {

@@ -31,9 +31,10 @@ void destroyOverlay(HWND objectWindow);
 void removeAllOverlays();
 bool registerOverlayClass();
 void positionOverlay(OverlayBinding& binding);
+// Shows, hides or raises the overlay so that it stays on its object.
 void syncOverlay(OverlayBinding& binding);
+// The same for every binding, from one walk of each parent's children (the timer's tick).
 void syncAllOverlays();
-void raiseOverlayIfCovered(OverlayBinding& binding);
 [[nodiscard]] bool isBindingOn(OverlayBinding& binding);
 [[nodiscard]] double trackFraction(OverlayBinding& binding);
 

@@ -2,6 +2,7 @@
 // the windows and the plug-in itself rather than the theme.
 #include "actions/action_result.h"
 #include "actions/skin_variables.h"
+#include "actions/theme_actions.h"
 #include "common/text.h"
 #include "common/version.h"
 #include "engine/auto_refresh.h"
@@ -18,13 +19,15 @@ const wchar_t* flag(bool on) { return on ? L"1" : L"0"; }
 
 ActionResult refreshAction(ActionParams, ActionHost&) {
     refreshWindows(RefreshScope::AllWindows);
-    return succeeded();
+    return answerAfterPass(succeeded());
 }
 
 ActionResult autoRefreshAction(ActionParams params, ActionHost& host) {
-    if (isOffWord(params[0])) stopAutoRefresh();
-    else startAutoRefresh();
+    const bool on = !isOffWord(params[0]);
+    if (on) startAutoRefresh();
+    else stopAutoRefresh();
     host.setVariable(L"[Skin.AutoRefresh]", flag(autoRefreshRunning()));
+    if (on && !autoRefreshRunning()) return failed(L"Cannot start automatic refresh: Windows has no timer to spare");
     return succeeded();
 }
 

@@ -67,6 +67,7 @@ void clearEngineState() {
     windows.preexistingWindows.clear();
     windows.frozenWindows.clear();
     windows.glyphSubclassed.clear();
+    windows.unfinishedControls.clear();
 }
 
 } // namespace hueloom

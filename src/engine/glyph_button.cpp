@@ -83,15 +83,15 @@ void paintCaption(HWND button, HDC dc, const ButtonLook& look, Color textColor, 
 
 } // namespace
 
-void installGlyphSubclass(HWND button) {
-    if (!button || !canSubclass()) return;
+bool installGlyphSubclass(HWND button) {
+    if (!button || !canSubclass()) return true;
     WindowSet& subclassed = windowRegistry().glyphSubclassed;
-    if (subclassed.contains(button)) return;
-    if (!IsWindow(button)) return;
-    if (installSubclass(button, glyphSubclassProc, SubclassId::Glyph)) {
-        subclassed.insert(button);
-        pinModule();
-    }
+    if (subclassed.contains(button)) return true;
+    if (!IsWindow(button)) return true;
+    if (!installSubclass(button, glyphSubclassProc, SubclassId::Glyph)) return false;
+    subclassed.insert(button);
+    pinModule();
+    return true;
 }
 
 LRESULT CALLBACK glyphSubclassProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,

@@ -60,7 +60,7 @@ void applyAppMode() {
                                               : AppMode::Default);
 }
 
-void applyNativeTheme(HWND window, ControlKind kind) {
+bool applyNativeTheme(HWND window, ControlKind kind) {
     const ThemeState& theme = currentTheme();
     allowDarkModeForWindow(window, theme.mode == Mode::Dark);
 
@@ -72,8 +72,9 @@ void applyNativeTheme(HWND window, ControlKind kind) {
 
     if (kind == ControlKind::CheckOrRadio && theme.mode != Mode::System) {
         const LONG buttonType = GetWindowLongW(window, GWL_STYLE) & kButtonTypeMask;
-        if (buttonType != kGroupBoxType) installGlyphSubclass(window);
+        if (buttonType != kGroupBoxType) return installGlyphSubclass(window);
     }
+    return true;
 }
 
 void applyTitleBar(HWND window) {

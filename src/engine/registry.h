@@ -15,6 +15,7 @@ struct ThemedWindowRegistry {
     WindowSet preexistingWindows;           // top-level windows recorded by host message 1
     WindowSet frozenWindows;                // top-level windows the outermost freeze sent WM_SETREDRAW FALSE
     WindowSet glyphSubclassed;              // carries the owner-drawn glyph subclass
+    WindowSet unfinishedControls;           // themed in part: a subclass was refused, tried again
 
     int32_t updateDepth = 0;   // nesting of beginUpdate
     uint32_t freezeStartMs = 0;

@@ -40,6 +40,7 @@ void restoreStockLook() {
     redrawTitleBarWindows();
     windows.themedControls.clear();
     windows.titleBarWindows.clear();
+    windows.unfinishedControls.clear();
     theme.skinName.clear();
     theme.skinFile.clear();
     endUpdate(UpdateEnd::OneLevel);

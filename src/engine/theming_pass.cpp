@@ -20,12 +20,45 @@ BOOL CALLBACK themeChildCallback(HWND window, LPARAM) {
     return TRUE;
 }
 
+// Everything one control needs: its native theme and the colour subclass of its parent
+// (and of itself, for a combo box). False when the system refused a part of it.
+bool themeControl(HWND window, ControlKind kind) {
+    bool finished = applyNativeTheme(window, kind);
+    finished = installColorSubclass(GetParent(window)) && finished;
+    // The combo box answers for its inner edit and drop-down list.
+    if (kind == ControlKind::ComboBox) finished = installColorSubclass(window) && finished;
+    return finished;
+}
+
+void noteFinished(HWND window, bool finished) {
+    WindowSet& unfinished = windowRegistry().unfinishedControls;
+    if (finished) unfinished.erase(window);
+    else unfinished.insert(window);
+}
+
 void reapplyRegisteredControls() {
     // Theming sends messages to the controls, so walk a copy of the keys.
     ThemedWindowRegistry& windows = windowRegistry();
     for (HWND window : windows.themedControls.keys()) {
         const ControlKind* kind = windows.themedControls.find(window);
-        if (kind && IsWindow(window)) applyNativeTheme(window, *kind);
+        if (kind && IsWindow(window)) noteFinished(window, themeControl(window, *kind));
+    }
+}
+
+// Subclasses refused for lack of resources are asked for again; the set is empty unless
+// the system ran short.
+void finishUnfinishedControls() {
+    ThemedWindowRegistry& windows = windowRegistry();
+    if (windows.unfinishedControls.empty()) return;
+    for (HWND window : windows.unfinishedControls.windows()) {
+        const ControlKind* kind = windows.themedControls.find(window);
+        if (!kind || !IsWindow(window)) {
+            windows.unfinishedControls.erase(window);
+            continue;
+        }
+        const bool finished = themeControl(window, *kind);
+        noteFinished(window, finished);
+        if (finished && windows.updateDepth == 0) InvalidateRect(window, nullptr, TRUE);
     }
 }
 
@@ -39,6 +72,8 @@ void refreshWindows(RefreshScope scope) {
     if (all) {
         reapplyRegisteredControls();
         windowRegistry().titleBarWindows.clear();  // every title bar is applied afresh
+    } else {
+        finishUnfinishedControls();
     }
     EnumThreadWindows(GetCurrentThreadId(), themeTopLevel, 0);
     if (all) redrawTitleBarWindows();
@@ -67,24 +102,23 @@ void themeChild(HWND window) {
     if (kind == ControlKind::None) return;
 
     windows.themedControls.set(window, kind);
-    applyNativeTheme(window, kind);
-    installColorSubclass(GetParent(window));
-    // The combo box answers for its inner edit and drop-down list.
-    if (kind == ControlKind::ComboBox) installColorSubclass(window);
+    noteFinished(window, themeControl(window, kind));
     if (windows.updateDepth == 0) InvalidateRect(window, nullptr, TRUE);
 }
 
-void installColorSubclass(HWND window) {
-    if (!window || !canSubclass()) return;
+bool installColorSubclass(HWND window) {
+    if (!window || !canSubclass()) return true;
     WindowSet& subclassed = windowRegistry().colorSubclassed;
-    if (subclassed.contains(window)) return;
-    if (!IsWindow(window)) return;
-    if (installSubclass(window, colorSubclassProc, SubclassId::Color)) {
-        subclassed.insert(window);
-        // A window now calls into this module: keep it loaded even if the host frees it.
-        pinModule();
-    }
+    if (subclassed.contains(window)) return true;
+    if (!IsWindow(window)) return true;
+    if (!installSubclass(window, colorSubclassProc, SubclassId::Color)) return false;
+    subclassed.insert(window);
+    // A window now calls into this module: keep it loaded even if the host frees it.
+    pinModule();
+    return true;
 }
+
+size_t controlsAwaitingTheme() { return windowRegistry().unfinishedControls.size(); }
 
 void pruneRegistries() {
     ThemedWindowRegistry& windows = windowRegistry();
@@ -92,6 +126,7 @@ void pruneRegistries() {
     windows.themedControls.eraseIf([](HWND window, ControlKind) { return !IsWindow(window); });
     windows.colorSubclassed.eraseIf(isDead);
     windows.titleBarWindows.eraseIf(isDead);
+    windows.unfinishedControls.eraseIf(isDead);
 }
 
 void redrawTitleBarWindows() {

@@ -1,6 +1,7 @@
 #pragma once
 // Small RAII helpers: every pen, brush and font selected into a DC is put back, and every
-// object the plug-in creates for a paint is deleted, on every path.
+// object the plug-in creates for a paint is deleted, on every path. The objects are made
+// through the system-function table, so tests can make their creation fail.
 #include <windows.h>
 
 #include <utility>
@@ -29,6 +30,8 @@ public:
         if (handle_) DeleteObject(handle_);
         handle_ = nullptr;
     }
+    // Hands the object to an owner that outlives the paint.
+    [[nodiscard]] Handle release() noexcept { return std::exchange(handle_, nullptr); }
     [[nodiscard]] Handle get() const noexcept { return handle_; }
     explicit operator bool() const noexcept { return handle_ != nullptr; }
 
@@ -39,8 +42,41 @@ private:
 using Pen = GdiObject<HPEN>;
 using Brush = GdiObject<HBRUSH>;
 
-inline Pen solidPen(COLORREF color, int width = 1) { return Pen(CreatePen(PS_SOLID, width, color)); }
-inline Brush solidBrush(COLORREF color) { return Brush(CreateSolidBrush(color)); }
+// Empty when the system has no GDI handle to spare: painting with an empty pen or brush
+// leaves the DC's own selected, and nothing is leaked.
+[[nodiscard]] Pen solidPen(COLORREF color, int width = 1);
+[[nodiscard]] Brush solidBrush(COLORREF color);
+
+// Owns a memory DC compatible with another, for painting off screen; empty when none could
+// be made.
+class MemoryDc {
+public:
+    MemoryDc() = default;
+    explicit MemoryDc(HDC dc) noexcept : dc_(dc) {}
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
+    MemoryDc& operator=(MemoryDc&& other) noexcept {
+        if (this != &other) {
+            reset();
+            dc_ = std::exchange(other.dc_, nullptr);
+        }
+        return *this;
+    }
+    ~MemoryDc() { reset(); }
+
+    void reset() noexcept {
+        if (dc_) DeleteDC(dc_);
+        dc_ = nullptr;
+    }
+    [[nodiscard]] HDC get() const noexcept { return dc_; }
+    explicit operator bool() const noexcept { return dc_ != nullptr; }
+
+private:
+    HDC dc_ = nullptr;
+};
+
+[[nodiscard]] MemoryDc compatibleDc(HDC reference);
 
 // Selects an object into a DC for the lifetime of the guard and puts the previous one back.
 // It never deletes what it selected: pair it with a GdiObject declared before it, or with

@@ -126,7 +126,8 @@ BindOutcome bindOverlay(OverlayKind kind, const BindTexts& texts) {
         return {BindResult::Failed, L"Hueloom_Bind: pass the handle from GetObjectHandle (got '" + texts.handle + L"')"};
     const ThemeState& theme = currentTheme();
     if (theme.mode == Mode::System || !theme.glyphs || !theme.active) {
-        destroyOverlay(object);
+        // An object bound before goes back to the host whole, its subclass included.
+        unbindObject(object);
         return {BindResult::Native, L"OK - native (System mode or Glyphs=Off)"};
     }
     if (!canSubclass() || !registerOverlayClass()) return {BindResult::Failed, L"Overlay unavailable"};
@@ -149,8 +150,9 @@ BindOutcome bindOverlay(OverlayKind kind, const BindTexts& texts) {
     return {BindResult::Bound, L"OK"};
 }
 
-void unbindOverlay(const std::wstring& handleText) {
-    const HWND object = handleFromText(handleText);
+void unbindOverlay(const std::wstring& handleText) { unbindObject(handleFromText(handleText)); }
+
+void unbindObject(HWND object) {
     if (object && systemFunctions().removeWindowSubclass && IsWindow(object)) {
         removeSubclass(object, overlayObjectSubclassProc, SubclassId::OverlayObject);
         InvalidateRect(object, nullptr, TRUE);

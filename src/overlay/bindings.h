@@ -26,6 +26,7 @@ struct BindOutcome {
 [[nodiscard]] BindOutcome bindOverlay(OverlayKind kind, const BindTexts& texts);
 // The object's overlay and subclass removed; nothing when there is none.
 void unbindOverlay(const std::wstring& handleText);
+void unbindObject(HWND object);
 void destroyOverlay(HWND objectWindow);
 // Every overlay and object subclass removed (Reset).
 void removeAllOverlays();

@@ -6,7 +6,6 @@
 #include "paint/paint_styles.h"
 #include "paint/theme_brushes.h"
 #include "platform/gdi.h"
-#include "platform/module_pin.h"
 #include "platform/process_lifetime.h"
 #include "platform/subclass.h"
 #include "platform/system_functions.h"
@@ -84,14 +83,7 @@ void paintCaption(HWND button, HDC dc, const ButtonLook& look, Color textColor, 
 } // namespace
 
 bool installGlyphSubclass(HWND button) {
-    if (!button || !canSubclass()) return true;
-    WindowSet& subclassed = windowRegistry().glyphSubclassed;
-    if (subclassed.contains(button)) return true;
-    if (!IsWindow(button)) return true;
-    if (!installSubclass(button, glyphSubclassProc, SubclassId::Glyph)) return false;
-    subclassed.insert(button);
-    pinModule();
-    return true;
+    return installRecordedSubclass(windowRegistry().glyphSubclassed, button, glyphSubclassProc, SubclassId::Glyph);
 }
 
 LRESULT CALLBACK glyphSubclassProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,

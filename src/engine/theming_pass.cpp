@@ -5,7 +5,6 @@
 #include "engine/host_window.h"
 #include "engine/native_theming.h"
 #include "engine/registry.h"
-#include "platform/module_pin.h"
 #include "platform/subclass.h"
 #include "platform/system_functions.h"
 
@@ -107,15 +106,7 @@ void themeChild(HWND window) {
 }
 
 bool installColorSubclass(HWND window) {
-    if (!window || !canSubclass()) return true;
-    WindowSet& subclassed = windowRegistry().colorSubclassed;
-    if (subclassed.contains(window)) return true;
-    if (!IsWindow(window)) return true;
-    if (!installSubclass(window, colorSubclassProc, SubclassId::Color)) return false;
-    subclassed.insert(window);
-    // A window now calls into this module: keep it loaded even if the host frees it.
-    pinModule();
-    return true;
+    return installRecordedSubclass(windowRegistry().colorSubclassed, window, colorSubclassProc, SubclassId::Color);
 }
 
 size_t controlsAwaitingTheme() { return windowRegistry().unfinishedControls.size(); }

@@ -8,29 +8,29 @@
 
 namespace hueloom {
 
-// Owns a GDI object created for one paint.
-template <class Handle>
-class GdiObject {
+// Owns a GDI handle made for one paint and gives it back with `Release`.
+template <class Handle, BOOL(WINAPI* Release)(Handle)>
+class OwnedGdiHandle {
 public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) noexcept : handle_(handle) {}
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
+    OwnedGdiHandle() = default;
+    explicit OwnedGdiHandle(Handle handle) noexcept : handle_(handle) {}
+    OwnedGdiHandle(const OwnedGdiHandle&) = delete;
+    OwnedGdiHandle& operator=(const OwnedGdiHandle&) = delete;
+    OwnedGdiHandle(OwnedGdiHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    OwnedGdiHandle& operator=(OwnedGdiHandle&& other) noexcept {
         if (this != &other) {
             reset();
             handle_ = std::exchange(other.handle_, nullptr);
         }
         return *this;
     }
-    ~GdiObject() { reset(); }
+    ~OwnedGdiHandle() { reset(); }
 
     void reset() noexcept {
-        if (handle_) DeleteObject(handle_);
+        if (handle_) Release(handle_);
         handle_ = nullptr;
     }
-    // Hands the object to an owner that outlives the paint.
+    // Hands the handle to an owner that outlives the paint.
     [[nodiscard]] Handle release() noexcept { return std::exchange(handle_, nullptr); }
     [[nodiscard]] Handle get() const noexcept { return handle_; }
     explicit operator bool() const noexcept { return handle_ != nullptr; }
@@ -38,6 +38,20 @@ public:
 private:
     Handle handle_ = nullptr;
 };
+
+// The system's release functions, wrapped: an imported function's address is no constant
+// a template can take, and one wrapper per kind keeps the handle type exact.
+namespace gdi_release {
+template <class Handle>
+BOOL WINAPI deleteObject(Handle handle) {
+    return DeleteObject(handle);
+}
+inline BOOL WINAPI deleteDc(HDC dc) { return DeleteDC(dc); }
+} // namespace gdi_release
+
+// A pen, brush, font, bitmap or region made for one paint.
+template <class Handle>
+using GdiObject = OwnedGdiHandle<Handle, gdi_release::deleteObject<Handle>>;
 
 using Pen = GdiObject<HPEN>;
 using Brush = GdiObject<HBRUSH>;
@@ -47,35 +61,9 @@ using Brush = GdiObject<HBRUSH>;
 [[nodiscard]] Pen solidPen(COLORREF color, int width = 1);
 [[nodiscard]] Brush solidBrush(COLORREF color);
 
-// Owns a memory DC compatible with another, for painting off screen; empty when none could
-// be made.
-class MemoryDc {
-public:
-    MemoryDc() = default;
-    explicit MemoryDc(HDC dc) noexcept : dc_(dc) {}
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-    MemoryDc& operator=(MemoryDc&& other) noexcept {
-        if (this != &other) {
-            reset();
-            dc_ = std::exchange(other.dc_, nullptr);
-        }
-        return *this;
-    }
-    ~MemoryDc() { reset(); }
-
-    void reset() noexcept {
-        if (dc_) DeleteDC(dc_);
-        dc_ = nullptr;
-    }
-    [[nodiscard]] HDC get() const noexcept { return dc_; }
-    explicit operator bool() const noexcept { return dc_ != nullptr; }
-
-private:
-    HDC dc_ = nullptr;
-};
-
+// A memory DC compatible with another, for painting off screen; empty when none could be
+// made.
+using MemoryDc = OwnedGdiHandle<HDC, gdi_release::deleteDc>;
 [[nodiscard]] MemoryDc compatibleDc(HDC reference);
 
 // Selects an object into a DC for the lifetime of the guard and puts the previous one back.

@@ -86,8 +86,8 @@ ActionResult setMode(ActionParams params, ActionHost& host) {
     currentTheme() = std::move(next);
     applyAppMode();
     if (darkModeSupported()) return finishThemeChange(host, succeeded());
-    return finishThemeChange(host, succeeded(L"OK - colors applied; native dark mode needs Windows 10 1809+ (build " +
-                                             decimalText(windowsBuild()) + L")"));
+    return finishThemeChange(host, succeeded(L"OK - colors applied; native dark mode needs Windows 10 1809+ "
+                                             L"(build " + decimalText(windowsBuild()) + L")"));
 }
 
 ActionResult setColors(ActionParams params, ActionHost& host) {

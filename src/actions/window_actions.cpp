@@ -27,7 +27,8 @@ ActionResult autoRefreshAction(ActionParams params, ActionHost& host) {
     if (on) startAutoRefresh();
     else stopAutoRefresh();
     host.setVariable(L"[Skin.AutoRefresh]", flag(autoRefreshRunning()));
-    if (on && !autoRefreshRunning()) return failed(L"Cannot start automatic refresh: Windows has no timer to spare");
+    if (on && !autoRefreshRunning())
+        return failed(L"Cannot start automatic refresh: Windows has no timer to spare");
     return succeeded();
 }
 

@@ -83,7 +83,8 @@ void paintCaption(HWND button, HDC dc, const ButtonLook& look, Color textColor, 
 } // namespace
 
 bool installGlyphSubclass(HWND button) {
-    return installRecordedSubclass(windowRegistry().glyphSubclassed, button, glyphSubclassProc, SubclassId::Glyph);
+    return installRecordedSubclass(windowRegistry().glyphSubclassed, button, glyphSubclassProc,
+                                   SubclassId::Glyph);
 }
 
 LRESULT CALLBACK glyphSubclassProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,

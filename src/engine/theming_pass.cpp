@@ -106,7 +106,8 @@ void themeChild(HWND window) {
 }
 
 bool installColorSubclass(HWND window) {
-    return installRecordedSubclass(windowRegistry().colorSubclassed, window, colorSubclassProc, SubclassId::Color);
+    return installRecordedSubclass(windowRegistry().colorSubclassed, window, colorSubclassProc,
+                                   SubclassId::Color);
 }
 
 size_t controlsAwaitingTheme() { return windowRegistry().unfinishedControls.size(); }

@@ -59,8 +59,8 @@ void applyTrackRange(OverlayBinding& binding, const BindTexts& texts) {
 
 HWND createOverlayWindow(HWND parent) {
     return systemFunctions().resources.createWindowExW(WS_EX_NOPARENTNOTIFY, kOverlayClassName, L"",
-                                                       WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 10, 10, parent, nullptr,
-                                                       GetModuleHandleW(nullptr), nullptr);
+                                                       WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 10, 10, parent,
+                                                       nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // Makes the binding and its overlay for an object seen for the first time. Returns the

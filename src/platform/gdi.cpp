@@ -10,6 +10,8 @@ Pen solidPen(COLORREF color, int width) {
 
 Brush solidBrush(COLORREF color) { return Brush(systemFunctions().resources.createSolidBrush(color)); }
 
-MemoryDc compatibleDc(HDC reference) { return MemoryDc(systemFunctions().resources.createCompatibleDC(reference)); }
+MemoryDc compatibleDc(HDC reference) {
+    return MemoryDc(systemFunctions().resources.createCompatibleDC(reference));
+}
 
 } // namespace hueloom

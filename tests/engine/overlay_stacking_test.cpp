@@ -44,7 +44,9 @@ void shuffleZOrder(HWND parent, Shuffler& random, int moves) {
         const std::vector<HWND> children = childrenTopDown(parent);
         const HWND moved = children[random.below(children.size())];
         const size_t how = random.below(4);
-        const HWND after = how == 0 ? HWND_TOP : how == 1 ? HWND_BOTTOM : children[random.below(children.size())];
+        const HWND after = how == 0   ? HWND_TOP
+                           : how == 1 ? HWND_BOTTOM
+                                      : children[random.below(children.size())];
         if (after != moved) SetWindowPos(moved, after, 0, 0, 0, 0, kReorderFlags);
     }
 }
@@ -61,7 +63,8 @@ struct Scene {
         const wchar_t* classes[] = {kHostCheckBoxClass, kHostRadioClass, kHostTrackBarClass};
         for (HWND parent : {host.window(), page}) {
             for (int i = 0; i < perParent; ++i) {
-                HWND object = createHostObject(parent, classes[i % 3], 5 + (i % 8) * 70, 5 + (i / 8) * 26, 66, 22);
+                HWND object =
+                    createHostObject(parent, classes[i % 3], 5 + (i % 8) * 70, 5 + (i / 8) * 26, 66, 22);
                 REQUIRE(bindCheck(object) == 1);
                 objects.push_back(object);
                 if (i % 4 == 0) createChild(parent, WC_BUTTONW, BS_PUSHBUTTON, 0, 0, 10, 10);

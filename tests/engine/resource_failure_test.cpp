@@ -65,7 +65,9 @@ private:
 bool hasColorSubclass(HWND window) {
     return testing::hasSubclass(window, colorSubclassProc, idOf(SubclassId::Color));
 }
-bool hasGlyphSubclass(HWND window) { return testing::hasSubclass(window, glyphSubclassProc, idOf(SubclassId::Glyph)); }
+bool hasGlyphSubclass(HWND window) {
+    return testing::hasSubclass(window, glyphSubclassProc, idOf(SubclassId::Glyph));
+}
 
 } // namespace
 
@@ -173,7 +175,8 @@ TEST_CASE("a theme change without GDI handles for its brushes changes nothing an
                 injector.failNext(FaultPoint::CreateSolidBrush, 1, after);
                 CHECK(testing::executeAction(number, params) == 0);
             }
-            CHECK(host().lastError() == "Not enough GDI resources for the theme's brushes; nothing was changed");
+            CHECK(host().lastError() ==
+                  "Not enough GDI resources for the theme's brushes; nothing was changed");
             CHECK(testing::ThemeSnapshot::now() == before);
             CHECK(themeBrushes().control == brushesBefore.control);
             CHECK(themeBrushes().page == brushesBefore.page);
@@ -287,7 +290,8 @@ TEST_CASE("painting without pens and brushes leaves the DC as it was and leaks n
             GlyphState state;
             state.radio = radio;
             state.check = CheckState::Checked;
-            paintGlyph(canvas.dc(), {4, 4, 30, 30}, state, currentTheme(), buttonGlyphStyle(currentTheme(), 96));
+            paintGlyph(canvas.dc(), {4, 4, 30, 30}, state, currentTheme(),
+                       buttonGlyphStyle(currentTheme(), 96));
         }
         CHECK(injector.counts(point).failures > 0);
         CHECK(testing::DcSelection(canvas.dc()) == selected);

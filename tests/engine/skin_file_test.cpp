@@ -326,7 +326,8 @@ TEST_CASE("without memory Apply reports what it could not do: its brushes, or ha
         const ThemeSnapshot before = ThemeSnapshot::now();
         injector.failNext(FaultPoint::CreateSolidBrush, 1, 1);
         CHECK(applySkin(path, "Decorate") == 0);
-        CHECK(variable("[Skin.LastError]") == "Skin 'night' not applied: not enough GDI resources for its brushes");
+        CHECK(variable("[Skin.LastError]") ==
+              "Skin 'night' not applied: not enough GDI resources for its brushes");
         CHECK(ThemeSnapshot::now() == before);
         CHECK(host().scriptLines.empty());
         CHECK(hueloom::windowRegistry().updateDepth == 0);
@@ -336,7 +337,8 @@ TEST_CASE("without memory Apply reports what it could not do: its brushes, or ha
         injector.failAlways(FaultPoint::GlobalAlloc);
         CHECK(applySkin(path, "Decorate") == 0);
         CHECK(variable("[Skin.LastError]") ==
-              "Skin 'night' applied, but subroutine 'Decorate' not run: not enough memory to hand it to the script");
+              "Skin 'night' applied, but subroutine 'Decorate' not run: "
+              "not enough memory to hand it to the script");
         CHECK(host().scriptLines.empty());
         CHECK(theme().mode == hueloom::Mode::Dark);
         CHECK(variable("[Skin.Name]") == "night");

@@ -56,7 +56,8 @@ std::wstring parameter(char** params, int index) { return hueloom::HostBridge::g
 
 // As Bind reads the handle: the low 32 bits, sign-extended.
 HWND handleIn(const std::wstring& text) {
-    const auto low = static_cast<int32_t>(static_cast<uint32_t>(hueloom::readInteger(hueloom::trimSpaces(text))));
+    const int64_t number = hueloom::readInteger(hueloom::trimSpaces(text));
+    const auto low = static_cast<int32_t>(static_cast<uint32_t>(number));
     return reinterpret_cast<HWND>(static_cast<intptr_t>(low));
 }
 
@@ -71,9 +72,10 @@ struct SubclassSearch {
             SUBCLASSPROC procedure;
             hueloom::SubclassId id;
             const char* name;
-        } subclasses[] = {{hueloom::colorSubclassProc, hueloom::SubclassId::Color, "colour"},
-                          {hueloom::glyphSubclassProc, hueloom::SubclassId::Glyph, "glyph"},
-                          {hueloom::overlayObjectSubclassProc, hueloom::SubclassId::OverlayObject, "overlay object"}};
+        } subclasses[] = {
+            {hueloom::colorSubclassProc, hueloom::SubclassId::Color, "colour"},
+            {hueloom::glyphSubclassProc, hueloom::SubclassId::Glyph, "glyph"},
+            {hueloom::overlayObjectSubclassProc, hueloom::SubclassId::OverlayObject, "overlay object"}};
         for (const auto& subclass : subclasses) {
             DWORD_PTR data = 0;
             if (!getWindowSubclass(window, subclass.procedure, hueloom::idOf(subclass.id), &data)) continue;
@@ -140,11 +142,13 @@ std::string whatDidNotHappen(int action, char** params, const std::string& answe
         if (answer != "OK") break;  // "OK - native": no overlay wanted
         const hueloom::OverlayBinding* binding =
             hueloom::overlayState().bindings.find(handleIn(parameter(params, 0)));
-        if (!binding || !binding->overlayWindow || !IsWindow(binding->overlayWindow)) return "there is no overlay";
+        if (!binding || !binding->overlayWindow || !IsWindow(binding->overlayWindow))
+            return "there is no overlay";
         break;
     }
     case kUnbind:
-        if (hueloom::overlayState().bindings.contains(handleIn(parameter(params, 0)))) return "the overlay is still bound";
+        if (hueloom::overlayState().bindings.contains(handleIn(parameter(params, 0))))
+            return "the overlay is still bound";
         break;
     default:
         break;

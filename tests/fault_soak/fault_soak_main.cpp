@@ -45,11 +45,16 @@ Arguments parseArguments(int argc, wchar_t** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::wstring option = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (option == L"--seed" && hasValue) arguments.seed = std::wcstoull(argv[++i], nullptr, 10);
-        else if (option == L"--per-mille" && hasValue) arguments.perMille = static_cast<int>(std::wcstol(argv[++i], nullptr, 10));
-        else if (option == L"--hang-limit" && hasValue) arguments.hangLimit = static_cast<unsigned>(std::wcstoul(argv[++i], nullptr, 10));
-        else if (!option.empty() && option[0] != L'-' && arguments.script.empty()) arguments.script = option;
-        else arguments.error = "unknown argument " + narrow(option);
+        if (option == L"--seed" && hasValue)
+            arguments.seed = std::wcstoull(argv[++i], nullptr, 10);
+        else if (option == L"--per-mille" && hasValue)
+            arguments.perMille = static_cast<int>(std::wcstol(argv[++i], nullptr, 10));
+        else if (option == L"--hang-limit" && hasValue)
+            arguments.hangLimit = static_cast<unsigned>(std::wcstoul(argv[++i], nullptr, 10));
+        else if (!option.empty() && option[0] != L'-' && arguments.script.empty())
+            arguments.script = option;
+        else
+            arguments.error = "unknown argument " + narrow(option);
     }
     if (arguments.script.empty() && arguments.error.empty()) arguments.error = "no script given";
     if (arguments.perMille < 0 || arguments.perMille > 1000) arguments.error = "--per-mille takes 0 to 1000";
@@ -69,7 +74,8 @@ void reportInjections(const FaultInjector& injector) {
         const auto point = static_cast<FaultPoint>(p);
         const FaultInjector::Counts& counts = injector.counts(point);
         std::string line = "fault-soak:   " + std::string(testing::faultPointName(point)) + ": " +
-                           std::to_string(counts.failures) + " of " + std::to_string(counts.calls) + " calls failed";
+                           std::to_string(counts.failures) + " of " + std::to_string(counts.calls) +
+                           " calls failed";
         std::string where;
         for (int c = 0; c <= testing::kMaxFaultContext; ++c) {
             const uint64_t n = counts.failuresByContext[static_cast<size_t>(c)];
@@ -120,12 +126,13 @@ int wmain(int argc, wchar_t** argv) {
 
     reportInjections(injector);
     const fault_soak::ActionTally& tally = fault_soak::actionTally();
-    say("fault-soak: " + std::to_string(tally.checked) + " actions checked; " + std::to_string(tally.metFailures) +
-        " met a failed call, " + std::to_string(tally.answeredFailure) + " of them answered a failure; " +
-        std::to_string(fault_soak::falseAnswers().size()) + " answered OK without doing it");
-    say("host: " + std::to_string(state.outcome.assertions) + " assertions, " + std::to_string(state.outcome.failed) +
-        " failed");
-    int code = state.outcome.exitCode();
-    if (code == kExitPassed && (!left.empty() || !fault_soak::falseAnswers().empty())) code = kExitAssertionFailed;
-    return code;
+    say("fault-soak: " + std::to_string(tally.checked) + " actions checked; " +
+        std::to_string(tally.metFailures) + " met a failed call, " + std::to_string(tally.answeredFailure) +
+        " of them answered a failure; " + std::to_string(fault_soak::falseAnswers().size()) +
+        " answered OK without doing it");
+    say("host: " + std::to_string(state.outcome.assertions) + " assertions, " +
+        std::to_string(state.outcome.failed) + " failed");
+    const bool pluginAtFault = !left.empty() || !fault_soak::falseAnswers().empty();
+    const int code = state.outcome.exitCode();
+    return code == kExitPassed && pluginAtFault ? kExitAssertionFailed : code;
 }

@@ -68,11 +68,12 @@ UINT_PTR WINAPI setTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC proced
     return g_state.forward.resources.setTimer(window, id, period, procedure);
 }
 
-HWND WINAPI createWindowEx(DWORD exStyle, LPCWSTR className, LPCWSTR title, DWORD style, int x, int y, int width,
-                           int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID parameter) {
+HWND WINAPI createWindowEx(DWORD exStyle, LPCWSTR className, LPCWSTR title, DWORD style, int x, int y,
+                           int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                           LPVOID parameter) {
     if (fails(FaultPoint::CreateWindowEx)) return nullptr;
-    return g_state.forward.resources.createWindowExW(exStyle, className, title, style, x, y, width, height, parent,
-                                                     menu, instance, parameter);
+    return g_state.forward.resources.createWindowExW(exStyle, className, title, style, x, y, width, height,
+                                                     parent, menu, instance, parameter);
 }
 
 HGLOBAL WINAPI globalAlloc(UINT flags, SIZE_T bytes) {

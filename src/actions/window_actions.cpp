@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "common/version.h"
 #include "engine/auto_refresh.h"
+#include "engine/host_window.h"
 #include "engine/theming_pass.h"
 #include "engine/update_freeze.h"
 #include "engine/window_list.h"
@@ -27,7 +28,8 @@ ActionResult autoRefreshAction(ActionParams params, ActionHost& host) {
     if (on) startAutoRefresh();
     else stopAutoRefresh();
     host.setVariable(L"[Skin.AutoRefresh]", flag(autoRefreshRunning()));
-    if (on && !autoRefreshRunning())
+    // Without the host's main window there is nothing to refresh yet: it stays off, as documented.
+    if (on && hostWindow() && !autoRefreshRunning())
         return failed(L"Cannot start automatic refresh: Windows has no timer to spare");
     return succeeded();
 }

@@ -10,6 +10,7 @@
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
 #include "engine/glyph_button.h"
+#include "engine/host_window.h"
 #include "engine/registry.h"
 #include "engine/theming_pass.h"
 #include "engine_scene.h"
@@ -211,6 +212,14 @@ TEST_CASE("automatic refresh without a timer to spare answers a failure and repo
     injector.stop();
     CHECK(testing::executeAction(kAutoRefresh, {"On"}) == 1);
     CHECK(host().var("[Skin.AutoRefresh]") == "1");
+
+    // Before the host has given its main window there is nothing to refresh: no failure.
+    CHECK(testing::executeAction(kAutoRefresh, {"Off"}) == 1);
+    setHostWindow(nullptr);
+    CHECK(testing::executeAction(kAutoRefresh, {"On"}) == 1);
+    CHECK(host().lastError() == "OK");
+    CHECK(host().var("[Skin.AutoRefresh]") == "0");
+    setHostWindow(scene.host());
 }
 
 TEST_CASE("a control whose subclass was refused is finished by a later pass; the action says it was not") {

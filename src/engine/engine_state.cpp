@@ -1,6 +1,7 @@
 #include "engine/engine_state.h"
 
 #include "engine/auto_refresh.h"
+#include "engine/control_painting.h"
 #include "engine/glyph_button.h"
 #include "engine/host_window.h"
 #include "engine/registry.h"
@@ -15,6 +16,7 @@ struct EngineState {
     ThemedWindowRegistry windows;
     AutoRefreshState autoRefresh;
     HWND hoverButton = nullptr;  // the glyph button under the mouse
+    HotPart hotPart;             // the header item or tab under the mouse
 };
 
 EngineState g_engine;
@@ -34,6 +36,9 @@ void setHostWindow(HWND window) noexcept { g_engine.hostWindow = window; }
 
 HWND hoveredGlyphButton() noexcept { return g_engine.hoverButton; }
 void setHoveredGlyphButton(HWND button) noexcept { g_engine.hoverButton = button; }
+
+HotPart hotPart() noexcept { return g_engine.hotPart; }
+void setHotPart(HotPart part) noexcept { g_engine.hotPart = part; }
 
 bool isOwnedByHost(HWND window) { return isOwnedBy(window, g_engine.hostWindow); }
 
@@ -68,6 +73,9 @@ void clearEngineState() {
     windows.frozenWindows.clear();
     windows.glyphSubclassed.clear();
     windows.unfinishedControls.clear();
+    windows.paintedControls.clear();
+    windows.originalLooks.clear();
+    g_engine.hotPart = HotPart{};
 }
 
 } // namespace hueloom

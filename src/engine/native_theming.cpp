@@ -1,8 +1,9 @@
 #include "engine/native_theming.h"
 
-#include <optional>
 #include <string_view>
 
+#include "engine/control_colors.h"
+#include "engine/control_painting.h"
 #include "engine/glyph_button.h"
 #include "engine/registry.h"
 #include "platform/native_theme.h"
@@ -23,16 +24,6 @@ constexpr wchar_t kLightName[] = L"Explorer";
 
 bool isLightOrDefaultName(std::wstring_view name) {
     return name.empty() || name == kLightName || name == kLightComboName;
-}
-
-void applyRichEditColors(HWND window, const ThemeState& theme) {
-    if (theme.mode != Mode::System && theme.active) {
-        setRichEditBackground(window, theme.controlBack);
-        if (theme.articleText) setRichEditTextColor(window, theme.controlText);
-    } else {
-        // Back to the system background; the text colour is left as it is.
-        setRichEditBackground(window, std::nullopt);
-    }
 }
 
 } // namespace
@@ -68,13 +59,15 @@ bool applyNativeTheme(HWND window, ControlKind kind) {
     const std::wstring_view name = themeNameFor(kind, theme.mode);
     if (isLightOrDefaultName(name) || darkModeSupported()) setWindowThemeName(window, name);
 
-    if (kind == ControlKind::RichEdit) applyRichEditColors(window, theme);
+    applyControlColors(window, kind);
 
+    bool finished = true;
     if (kind == ControlKind::CheckOrRadio && theme.mode != Mode::System) {
         const LONG buttonType = GetWindowLongW(window, GWL_STYLE) & kButtonTypeMask;
-        if (buttonType != kGroupBoxType) return installGlyphSubclass(window);
+        if (buttonType != kGroupBoxType) finished = installGlyphSubclass(window);
     }
-    return true;
+    if (theme.mode != Mode::System) finished = installControlPainter(window, kind) && finished;
+    return finished;
 }
 
 void applyTitleBar(HWND window) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "engine/control_kind.h"
+#include "engine/original_look.h"
+#include "platform/subclass.h"
 #include "platform/window_map.h"
 
 namespace hueloom {
@@ -16,6 +18,8 @@ struct ThemedWindowRegistry {
     WindowSet frozenWindows;                // top-level windows the outermost freeze sent WM_SETREDRAW FALSE
     WindowSet glyphSubclassed;              // carries the owner-drawn glyph subclass
     WindowSet unfinishedControls;           // themed in part: a subclass was refused, tried again
+    WindowMap<SubclassId> paintedControls;  // drawn by the plug-in, with its painter's subclass
+    WindowMap<OriginalLook> originalLooks;  // what Reset puts back, from before the first change
 
     int32_t updateDepth = 0;   // nesting of beginUpdate
     uint32_t freezeStartMs = 0;

@@ -2,8 +2,10 @@
 
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
+#include "engine/control_painting.h"
 #include "engine/glyph_button.h"
 #include "engine/native_theming.h"
+#include "engine/original_look.h"
 #include "engine/registry.h"
 #include "engine/theming_pass.h"
 #include "engine/update_freeze.h"
@@ -36,14 +38,17 @@ void restoreStockLook() {
 
     removeColorSubclasses();
     removeGlyphSubclasses();
+    const std::vector<HWND> groupBoxes = removeControlPainters();
     removeAllOverlays();
     redrawTitleBarWindows();
+    forgetOriginalLooks();  // every control has had its own look back above
     windows.themedControls.clear();
     windows.titleBarWindows.clear();
     windows.unfinishedControls.clear();
     theme.skinName.clear();
     theme.skinFile.clear();
     endUpdate(UpdateEnd::OneLevel);
+    uncoverGroupBoxes(groupBoxes);
 }
 
 void removeColorSubclasses() {

@@ -12,6 +12,7 @@ enum class RefreshScope {
 void refreshWindows(RefreshScope scope);
 BOOL CALLBACK themeTopLevel(HWND window, LPARAM);
 void themeChild(HWND window);
+void themeToolTip(HWND window);
 void pruneRegistries();
 // False only when the subclass is wanted but the system refused it (worth trying again).
 bool installColorSubclass(HWND window);

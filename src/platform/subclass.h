@@ -14,6 +14,13 @@ enum class SubclassId : UINT_PTR {
     Glyph = 18503,
     Color = 18517,
     OverlayObject = 18521,
+    // Controls the plug-in draws itself, one painter each.
+    HeaderPaint = 18601,
+    TabPaint = 18602,
+    ProgressPaint = 18603,
+    GroupBoxPaint = 18604,
+    StatusBarPaint = 18605,
+    ToolTipPaint = 18606,
 };
 
 [[nodiscard]] constexpr UINT_PTR idOf(SubclassId id) noexcept { return static_cast<UINT_PTR>(id); }

@@ -227,16 +227,18 @@ TEST_CASE("a control whose subclass was refused is finished by a later pass; the
     HWND page = scene.child(L"HueloomTestWindow");
     HWND check = scene.child(WC_BUTTONW, BS_AUTOCHECKBOX, L"Check", page);
     HWND edit = scene.child(WC_EDITW, 0, L"", page);
+    HWND progress = scene.child(PROGRESS_CLASSW, 0, L"", page);  // one the plug-in draws itself
     FaultInjector injector;
 
     injector.failAlways(FaultPoint::SetWindowSubclass);
     CHECK(testing::executeAction(kSetMode, {"Dark"}) == 0);
     CHECK(host().lastError() ==
-          "Not enough system resources to theme 2 control(s); they are tried again at the next refresh");
+          "Not enough system resources to theme 3 control(s); they are tried again at the next refresh");
     CHECK(currentTheme().mode == Mode::Dark);
-    CHECK(controlsAwaitingTheme() == 2);
+    CHECK(controlsAwaitingTheme() == 3);
     CHECK_FALSE(hasColorSubclass(page));
     CHECK_FALSE(hasGlyphSubclass(check));
+    CHECK_FALSE(windowRegistry().paintedControls.contains(progress));
     // Still refused: Refresh says so again.
     CHECK(testing::executeAction(kRefresh, {}) == 0);
 
@@ -246,12 +248,14 @@ TEST_CASE("a control whose subclass was refused is finished by a later pass; the
         CHECK(controlsAwaitingTheme() == 0);
         CHECK(hasColorSubclass(page));
         CHECK(hasGlyphSubclass(check));
+        CHECK(windowRegistry().paintedControls.contains(progress));
         CHECK(testing::executeAction(kRefresh, {}) == 1);
         CHECK(host().lastError() == "OK");
     }
     SUBCASE("a control that is destroyed meanwhile is forgotten") {
         DestroyWindow(check);
         DestroyWindow(edit);
+        DestroyWindow(progress);
         injector.stop();
         refreshWindows(RefreshScope::NewWindowsOnly);
         CHECK(controlsAwaitingTheme() == 0);
@@ -263,6 +267,7 @@ TEST_CASE("a control whose subclass was refused is finished by a later pass; the
         CHECK(controlsAwaitingTheme() == 0);
         CHECK_FALSE(hasColorSubclass(page));
         CHECK_FALSE(hasGlyphSubclass(check));
+        CHECK(windowRegistry().paintedControls.empty());
     }
 }
 

@@ -346,6 +346,19 @@ TEST_CASE("without memory Apply reports what it could not do: its brushes, or ha
     }
 }
 
+TEST_CASE("Reset gives back the memory of a very long skin name and path") {
+    EngineScene scene(19045);
+    TempFolder folder;
+    const std::string name(300000, 'n');
+    const std::wstring path = folder.write(L"long.ini", "[Hueloom]\r\nMode=Dark\r\nName=" + name + "\r\n");
+    REQUIRE(applySkin(path) == 1);
+    REQUIRE(theme().skinName.size() == 300000);
+    CHECK(executeAction(7, {}) == 1);
+    // An emptied string would keep its 600 KB: the heap must be as before the skin.
+    CHECK(theme().skinName.capacity() < 64);
+    CHECK(theme().skinFile.capacity() < 64);
+}
+
 TEST_CASE("files that are missing, empty, folders or locked change nothing") {
     EngineScene scene(19045);
     TempFolder folder;

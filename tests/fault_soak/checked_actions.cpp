@@ -5,6 +5,7 @@
 #include "common/text.h"
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
+#include "engine/control_painting.h"
 #include "engine/glyph_button.h"
 #include "engine/registry.h"
 #include "engine/theming_pass.h"
@@ -75,7 +76,13 @@ struct SubclassSearch {
         } subclasses[] = {
             {hueloom::colorSubclassProc, hueloom::SubclassId::Color, "colour"},
             {hueloom::glyphSubclassProc, hueloom::SubclassId::Glyph, "glyph"},
-            {hueloom::overlayObjectSubclassProc, hueloom::SubclassId::OverlayObject, "overlay object"}};
+            {hueloom::overlayObjectSubclassProc, hueloom::SubclassId::OverlayObject, "overlay object"},
+            {hueloom::controlPainterProc, hueloom::SubclassId::HeaderPaint, "header painter"},
+            {hueloom::controlPainterProc, hueloom::SubclassId::TabPaint, "tab painter"},
+            {hueloom::controlPainterProc, hueloom::SubclassId::ProgressPaint, "progress painter"},
+            {hueloom::controlPainterProc, hueloom::SubclassId::GroupBoxPaint, "group box painter"},
+            {hueloom::controlPainterProc, hueloom::SubclassId::StatusBarPaint, "status bar painter"},
+            {hueloom::controlPainterProc, hueloom::SubclassId::ToolTipPaint, "tooltip painter"}};
         for (const auto& subclass : subclasses) {
             DWORD_PTR data = 0;
             if (!getWindowSubclass(window, subclass.procedure, hueloom::idOf(subclass.id), &data)) continue;
@@ -129,7 +136,8 @@ std::string whatDidNotHappen(int action, char** params, const std::string& answe
         break;
     case kReset: {
         const hueloom::ThemedWindowRegistry& windows = hueloom::windowRegistry();
-        if (!windows.colorSubclassed.empty() || !windows.glyphSubclassed.empty())
+        if (!windows.colorSubclassed.empty() || !windows.glyphSubclassed.empty() ||
+            !windows.paintedControls.empty())
             return "windows still carry the plug-in's subclasses";
         if (hueloom::hasOverlays()) return "overlays are left";
         const std::vector<std::string> subclasses = subclassesOnWindows();
@@ -213,6 +221,8 @@ std::vector<std::string> leftovers() {
     if (!windows.glyphSubclassed.empty()) left.push_back("glyph subclasses");
     if (!windows.themedControls.empty()) left.push_back("themed controls on record");
     if (!windows.unfinishedControls.empty()) left.push_back("controls waiting to be themed");
+    if (!windows.paintedControls.empty()) left.push_back("control painters");
+    if (!windows.originalLooks.empty()) left.push_back("controls' looks to put back");
     if (hueloom::hasOverlays()) left.push_back("overlays");
     if (hueloom::autoRefreshRunning()) left.push_back("the refresh timer");
     return left;

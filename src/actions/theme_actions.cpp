@@ -43,12 +43,13 @@ struct ColorParameter {
 [[nodiscard]] ActionResult badColor(const std::wstring& asPassed) { return failed(L"Bad color '" + asPassed + L"'"); }
 
 // The end of every action that changes the control colours: the pass over all windows,
-// the timer, one repaint and the variables.
-void finishThemeChange(ActionHost& host) {
+// the timer, one repaint and the variables; then the answer.
+ActionResult finishThemeChange(ActionHost& host, ActionResult whenComplete) {
     refreshWindows(RefreshScope::AllWindows);
     startAutoRefresh();
     endUpdate(UpdateEnd::OneLevel);
     exportSkinVariables(host);
+    return answerAfterPass(std::move(whenComplete));
 }
 
 // The answer of a change to Dark or Light, which says when Windows cannot draw its own
@@ -64,14 +65,29 @@ void finishThemeChange(ActionHost& host) {
 ActionResult followWindows(ActionHost& host) {
     startSettingsWatch();
     const WindowsColorSettings settings = currentWindowsSettings();
+    const bool followedBefore = currentTheme().followsWindows;
     currentTheme().followsWindows = true;
-    showFollowedLook(settings, FollowStep::Entering);
+    if (showFollowedLook(settings, FollowStep::Entering) == FollowOutcome::NoBrushes) {
+        currentTheme().followsWindows = followedBefore;
+        return brushesUnavailable();
+    }
     exportSkinVariables(host);
     exportWindowsSettingVariables(host, settings);
-    return withHighContrastRemark(settings.highContrast ? succeeded() : modeAnswer());
+    return answerAfterPass(withHighContrastRemark(settings.highContrast ? succeeded() : modeAnswer()));
 }
 
 } // namespace
+
+ActionResult brushesUnavailable() {
+    return failed(L"Not enough GDI resources for the theme's brushes; nothing was changed");
+}
+
+ActionResult answerAfterPass(ActionResult whenComplete) {
+    const size_t unfinished = controlsAwaitingTheme();
+    if (unfinished == 0) return whenComplete;
+    return failed(L"Not enough system resources to theme " + decimalText(static_cast<int64_t>(unfinished)) +
+                  L" control(s); they are tried again at the next refresh");
+}
 
 ActionResult resetTheme(ActionParams, ActionHost& host) {
     // Nothing of the plug-in stays on a window, the settings watch included.
@@ -92,10 +108,15 @@ ActionResult setMode(ActionParams params, ActionHost& host) {
     if (!mode) return failed(L"Unknown mode '" + word + L"'. Use Dark, Light or System");
     if (*mode == Mode::System) return resetTheme(params, host);
 
+    // An explicit mode leaves Auto; when the system refuses the brushes, Auto stays too.
+    const bool followedBefore = currentTheme().followsWindows;
     currentTheme().followsWindows = false;
-    switchBaseMode(*mode);
+    if (!switchBaseMode(*mode)) {
+        currentTheme().followsWindows = followedBefore;
+        return brushesUnavailable();
+    }
     exportSkinVariables(host);
-    return withHighContrastRemark(modeAnswer());
+    return answerAfterPass(withHighContrastRemark(modeAnswer()));
 }
 
 ActionResult setColors(ActionParams params, ActionHost& host) {
@@ -103,52 +124,59 @@ ActionResult setColors(ActionParams params, ActionHost& host) {
     ThemeState& theme = currentTheme();
     // Each good colour is stored at once; a bad one stops the action with the earlier
     // ones kept, before anything is rebuilt or repainted.
-    Color* const fields[] = {&theme.controlBack, &theme.controlText, &theme.pageBack};
+    ThemeState next = theme;
+    Color* const fields[] = {&next.controlBack, &next.controlText, &next.pageBack};
     for (size_t i = 0; i < std::size(fields); ++i) {
         const ColorParameter color = readColorParameter(params[i]);
-        if (!color.ok) return badColor(params[i]);
+        if (!color.ok) {
+            theme.controlBack = next.controlBack;
+            theme.controlText = next.controlText;
+            theme.pageBack = next.pageBack;
+            return badColor(params[i]);
+        }
         if (color.color) *fields[i] = *color.color;
     }
 
-    theme.active = true;
-    rebuildThemeBrushes(theme);
-    beginUpdate();
-    // Base colours of the author's own leave Auto, as they leave System, for the mode
-    // they imply.
-    if (theme.mode == Mode::System || theme.followsWindows) {
-        theme.followsWindows = false;
-        theme.mode = isDarkColor(theme.controlBack) ? Mode::Dark : Mode::Light;
-        applyAppMode();
+    next.active = true;
+    // Base colours of the author's own leave System, and Auto, for the mode they imply.
+    const bool leavesMode = next.mode == Mode::System || next.followsWindows;
+    if (leavesMode) {
+        next.followsWindows = false;
+        next.mode = isDarkColor(next.controlBack) ? Mode::Dark : Mode::Light;
     }
-    finishThemeChange(host);
-    return withHighContrastRemark(succeeded());
+    if (!rebuildThemeBrushes(next)) return brushesUnavailable();
+    beginUpdate();
+    theme = std::move(next);
+    if (leavesMode) applyAppMode();
+    return finishThemeChange(host, withHighContrastRemark(succeeded()));
 }
 
 ActionResult setAccent(ActionParams params, ActionHost& host) {
     const std::wstring& colorText = params[0];
     const std::wstring& glyphSwitch = params[1];
     loadSystemFunctions();
-    ThemeState& theme = currentTheme();
     const ColorParameter accent = readColorParameter(colorText);
     if (!accent.ok) return badColor(colorText);
-    if (accent.color) theme.accent = *accent.color;
-
-    if (!trimSpaces(glyphSwitch).empty()) theme.glyphs = !isOffWord(glyphSwitch);
+    ThemeState next = currentTheme();
+    if (accent.color) next.accent = *accent.color;
+    if (!trimSpaces(glyphSwitch).empty()) next.glyphs = !isOffWord(glyphSwitch);
 
     // Auto keeps following; in high contrast the accent waits for its end.
-    if (theme.followsWindows && theme.mode == Mode::System) {
+    if (next.followsWindows && next.mode == Mode::System) {
+        currentTheme() = std::move(next);
         exportSkinVariables(host);
         return withHighContrastRemark(succeeded());
     }
-    beginUpdate();
-    if (theme.mode == Mode::System) {
-        applyModePalette(theme, Mode::Light);  // overwrites the accent with the Light one
-        rebuildThemeBrushes(theme);
-        if (accent.color) theme.accent = *accent.color;
-        applyAppMode();
+    const bool leavesSystemMode = next.mode == Mode::System;
+    if (leavesSystemMode) {
+        applyModePalette(next, Mode::Light);  // overwrites the accent with the Light one
+        if (accent.color) next.accent = *accent.color;
+        if (!rebuildThemeBrushes(next)) return brushesUnavailable();
     }
-    finishThemeChange(host);
-    return withHighContrastRemark(succeeded());
+    beginUpdate();
+    currentTheme() = std::move(next);
+    if (leavesSystemMode) applyAppMode();
+    return finishThemeChange(host, withHighContrastRemark(succeeded()));
 }
 
 ActionResult setTitleBar(ActionParams params, ActionHost& host) {

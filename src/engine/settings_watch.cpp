@@ -9,6 +9,7 @@
 #include "platform/subclass.h"
 #include "platform/system_functions.h"
 #include "platform/windows_color_settings.h"
+#include "theme/follow_windows.h"
 #include "theme/theme_state.h"
 
 namespace hueloom {
@@ -91,11 +92,16 @@ void checkWindowsSettings(SettingsRead read) {
     WindowsColorSettings now = watch.settings;
     if (settingsKeyChanged() || read == SettingsRead::Always) now.appsDark = readAppsUseDarkTheme();
     now.highContrast = readHighContrastOn();
-    if (now == watch.settings) return;
-
+    const bool settingsChanged = !(now == watch.settings);
     watch.settings = now;
-    const bool themeChanged = currentTheme().followsWindows && showFollowedLook(now, FollowStep::LiveSwitch);
-    if (watch.listener) watch.listener(themeChanged);
+    // A switch refused for lack of GDI objects is tried again at every check until it is made.
+    const ThemeState& theme = currentTheme();
+    const bool lookBehind = theme.followsWindows && followedMode(now) != theme.mode;
+    if (!settingsChanged && !lookBehind) return;
+
+    const bool themeChanged =
+        lookBehind && showFollowedLook(now, FollowStep::LiveSwitch) == FollowOutcome::Changed;
+    if (watch.listener && (settingsChanged || themeChanged)) watch.listener(themeChanged);
 }
 
 LRESULT CALLBACK settingChangeSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

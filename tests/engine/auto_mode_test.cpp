@@ -20,6 +20,7 @@
 #include "paint/theme_brushes.h"
 #include "platform/subclass.h"
 #include "plugin/entry_points.h"
+#include "support/fault_injector.h"
 #include "theme/theme_state.h"
 #include "theme_test_support.h"
 #include "windows_settings_fake.h"
@@ -185,6 +186,38 @@ TEST_CASE("a change of the dark setting flips the publication at the next tick, 
     const int reads = s.windows.valueReads;
     pumpMessages(600);
     CHECK(s.windows.valueReads == reads);
+}
+
+TEST_CASE("without GDI handles for the brushes Auto changes nothing, and a refused flip is made later") {
+    AutoScene s(true);
+    SUBCASE("entering Auto") {
+        REQUIRE(executeAction(SetMode, {"Light"}) == 1);
+        {
+            FaultInjector injector;
+            injector.failNext(FaultPoint::CreateSolidBrush, 1, 0);
+            CHECK(executeAction(SetMode, {"Auto"}) == 0);
+        }
+        CHECK(host().lastError() == "Not enough GDI resources for the theme's brushes; nothing was changed");
+        CHECK(showsLightPalette());
+        CHECK_FALSE(theme().followsWindows);
+        CHECK(windowRegistry().updateDepth == 0);
+    }
+    SUBCASE("a flip under Auto") {
+        REQUIRE(executeAction(SetMode, {"Auto"}) == 1);
+        REQUIRE(showsDarkPalette());
+        {
+            FaultInjector injector;
+            injector.failAlways(FaultPoint::CreateSolidBrush);
+            s.windows.setAppsDark(false);
+            pumpMessages(600);
+            CHECK(showsDarkPalette());  // the old look, whole
+            CHECK(windowRegistry().updateDepth == 0);
+        }
+        CHECK(host().var("[Skin.SystemDark]") == "0");
+        // Nothing else changes in Windows: the next ticks try again.
+        CHECK(pumpUntil(showsLightPalette, 1000));
+        CHECK(theme().followsWindows);
+    }
 }
 
 TEST_CASE("the setting-change broadcast flips at once, even with the timer off") {

@@ -66,7 +66,7 @@ struct AutoScene {
     [[nodiscard]] std::wstring editTheme() const { return SystemCallLog::current().lastThemeFor(edit); }
 };
 
-// Counts WM_SETREDRAW FALSE and TRUE reaching a window: a freeze sends one of each.
+// Counts WM_SETREDRAW FALSE and TRUE reaching a top-level window: a freeze sends one of each.
 struct RedrawCounter {
     static constexpr UINT_PTR kId = 0x5EDA;
     HWND window;
@@ -160,7 +160,7 @@ TEST_CASE("a change of the dark setting flips the publication at the next tick, 
     AutoScene s(true);
     REQUIRE(executeAction(SetMode, {"Auto"}) == 1);
     REQUIRE(showsDarkPalette());
-    RedrawCounter redraws(s.edit);
+    RedrawCounter redraws(s.scene.host());  // the freeze holds top-level windows
     host().clear();
 
     s.windows.setAppsDark(false);  // the registry's notification, no broadcast
@@ -511,7 +511,7 @@ TEST_CASE("100 flips both ways: balanced freezes, GDI and heap flat") {
     AutoScene s(true);
     for (int i = 0; i < 6; ++i) s.scene.child(i % 2 ? WC_BUTTONW : WC_LISTBOXW, i % 2 ? BS_AUTOCHECKBOX : 0);
     REQUIRE(executeAction(SetMode, {"Auto"}) == 1);
-    RedrawCounter redraws(s.edit);
+    RedrawCounter redraws(s.scene.host());  // the freeze holds top-level windows
     const auto flip = [&](bool dark) {
         s.windows.setAppsDark(dark);
         sendImmersiveColorSetBroadcast(s.scene.host());

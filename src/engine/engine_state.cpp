@@ -3,6 +3,8 @@
 #include "engine/auto_refresh.h"
 #include "engine/glyph_button.h"
 #include "engine/host_window.h"
+#include "engine/message_box.h"
+#include "engine/pointer_tracking.h"
 #include "engine/registry.h"
 #include "platform/window_relations.h"
 
@@ -15,6 +17,8 @@ struct EngineState {
     ThemedWindowRegistry windows;
     AutoRefreshState autoRefresh;
     HWND hoverButton = nullptr;  // the glyph button under the mouse
+    DrawnControlPointer pointer;
+    HHOOK messageBoxHook = nullptr;
 };
 
 EngineState g_engine;
@@ -34,6 +38,9 @@ void setHostWindow(HWND window) noexcept { g_engine.hostWindow = window; }
 
 HWND hoveredGlyphButton() noexcept { return g_engine.hoverButton; }
 void setHoveredGlyphButton(HWND button) noexcept { g_engine.hoverButton = button; }
+
+DrawnControlPointer& drawnControlPointer() noexcept { return g_engine.pointer; }
+HHOOK& messageBoxHook() noexcept { return g_engine.messageBoxHook; }
 
 bool isOwnedByHost(HWND window) { return isOwnedBy(window, g_engine.hostWindow); }
 
@@ -67,6 +74,12 @@ void clearEngineState() {
     windows.preexistingWindows.clear();
     windows.frozenWindows.clear();
     windows.glyphSubclassed.clear();
+    windows.drawnControls.clear();
+    windows.menuBarSubclassed.clear();
+    windows.messageBoxes.clear();
+    g_engine.pointer = DrawnControlPointer{};
+    // The module is pinned while hooked, so this runs at process exit only.
+    removeMessageBoxHook();
 }
 
 } // namespace hueloom

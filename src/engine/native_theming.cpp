@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/drawn_controls.h"
 #include "engine/glyph_button.h"
 #include "engine/registry.h"
 #include "platform/native_theme.h"
@@ -74,6 +75,7 @@ void applyNativeTheme(HWND window, ControlKind kind) {
         const LONG buttonType = GetWindowLongW(window, GWL_STYLE) & kButtonTypeMask;
         if (buttonType != kGroupBoxType) installGlyphSubclass(window);
     }
+    installDrawnControl(window, kind);  // only where the system has no dark theme for it
 }
 
 void applyTitleBar(HWND window) {

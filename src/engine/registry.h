@@ -15,6 +15,10 @@ struct ThemedWindowRegistry {
     WindowSet preexistingWindows;           // top-level windows recorded by host message 1
     WindowSet frozenWindows;                // WM_SETREDRAW FALSE sent by the outermost freeze
     WindowSet glyphSubclassed;              // carries the owner-drawn glyph subclass
+    WindowMap<ControlKind> drawnControls;   // push buttons, up-downs, scroll bars and combo
+                                            // boxes carrying the subclass that draws them
+    WindowSet menuBarSubclassed;            // top-level windows whose menu bar is drawn
+    WindowSet messageBoxes;                 // message boxes in the theme
 
     int32_t updateDepth = 0;   // nesting of beginUpdate
     uint32_t freezeStartMs = 0;

@@ -2,6 +2,7 @@
 
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
+#include "engine/drawn_controls.h"
 #include "engine/glyph_button.h"
 #include "engine/native_theming.h"
 #include "engine/registry.h"
@@ -36,6 +37,7 @@ void restoreStockLook() {
 
     removeColorSubclasses();
     removeGlyphSubclasses();
+    removeDrawnControls();
     removeAllOverlays();
     redrawTitleBarWindows();
     windows.themedControls.clear();

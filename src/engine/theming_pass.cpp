@@ -3,6 +3,8 @@
 #include "engine/classify.h"
 #include "engine/color_subclass.h"
 #include "engine/host_window.h"
+#include "engine/menu_bar.h"
+#include "engine/message_box.h"
 #include "engine/native_theming.h"
 #include "engine/registry.h"
 #include "platform/module_pin.h"
@@ -39,6 +41,7 @@ void refreshWindows(RefreshScope scope) {
     if (all) {
         reapplyRegisteredControls();
         windowRegistry().titleBarWindows.clear();  // every title bar is applied afresh
+        updateMessageBoxHook();
     }
     EnumThreadWindows(GetCurrentThreadId(), themeTopLevel, 0);
     if (all) redrawTitleBarWindows();
@@ -53,6 +56,7 @@ void reapplyTitleBars() {
 BOOL CALLBACK themeTopLevel(HWND window, LPARAM) {
     if (isSkippedTopLevel(window)) return TRUE;
     applyTitleBar(window);
+    themeMenuBar(window);
     EnumChildWindows(window, themeChildCallback, 0);  // reaches every level of descendants
     return TRUE;
 }

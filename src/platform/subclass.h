@@ -12,6 +12,12 @@ enum class SubclassId : UINT_PTR {
     Glyph = 18503,
     Color = 18517,
     OverlayObject = 18521,
+    PushButton = 18527,
+    UpDown = 18531,
+    ScrollBar = 18533,
+    ComboButton = 18539,
+    MenuBar = 18541,
+    MessageBox = 18547,
 };
 
 [[nodiscard]] constexpr UINT_PTR idOf(SubclassId id) noexcept { return static_cast<UINT_PTR>(id); }

@@ -1,0 +1,105 @@
+#include "engine/drawn_controls.h"
+
+#include "engine/combo_button.h"
+#include "engine/menu_bar.h"
+#include "engine/message_box.h"
+#include "engine/pointer_tracking.h"
+#include "engine/push_button.h"
+#include "engine/registry.h"
+#include "engine/scroll_bar.h"
+#include "engine/up_down.h"
+#include "paint/theme_brushes.h"
+#include "platform/module_pin.h"
+#include "platform/native_theme.h"
+#include "platform/process_lifetime.h"
+#include "theme/theme_state.h"
+
+namespace hueloom {
+
+namespace {
+
+struct DrawnKind {
+    ControlKind kind;
+    SUBCLASSPROC procedure;
+    SubclassId id;
+    bool (*draws)(HWND window);
+};
+
+constexpr DrawnKind kDrawnKinds[] = {
+    {ControlKind::PushButton, pushButtonSubclassProc, SubclassId::PushButton, drawsPushButton},
+    {ControlKind::UpDown, upDownSubclassProc, SubclassId::UpDown, drawsUpDown},
+    {ControlKind::ScrollBar, scrollBarSubclassProc, SubclassId::ScrollBar, drawsScrollBar},
+    {ControlKind::ComboBox, comboButtonSubclassProc, SubclassId::ComboButton, drawsComboButton},
+};
+
+const DrawnKind* drawnKind(ControlKind kind) {
+    for (const DrawnKind& entry : kDrawnKinds)
+        if (entry.kind == kind) return &entry;
+    return nullptr;
+}
+
+} // namespace
+
+bool themeColorsInForce() noexcept {
+    const ThemeState& theme = currentTheme();
+    return theme.active && theme.mode != Mode::System && themeBrushes().control && !shuttingDown();
+}
+
+bool drawsStandardControls() { return themeColorsInForce() && !nativeDarkThemeAvailable(); }
+
+void installDrawnControl(HWND window, ControlKind kind) {
+    const DrawnKind* entry = drawnKind(kind);
+    if (!entry || !window || !canSubclass() || !drawsStandardControls()) return;
+    WindowMap<ControlKind>& drawn = windowRegistry().drawnControls;
+    if (drawn.contains(window) || !IsWindow(window) || !entry->draws(window)) return;
+    if (installSubclass(window, entry->procedure, entry->id)) {
+        drawn.set(window, kind);
+        pinModule();
+        InvalidateRect(window, nullptr, TRUE);
+    }
+}
+
+void forgetDrawnControl(HWND window, SUBCLASSPROC procedure, SubclassId id) {
+    removeSubclass(window, procedure, id);
+    windowRegistry().drawnControls.erase(window);
+    forgetPointerWindow(window);
+}
+
+void removeDrawnControls() {
+    WindowMap<ControlKind>& drawn = windowRegistry().drawnControls;
+    // Removing a subclass and repainting send messages: walk a copy of the keys.
+    for (HWND window : drawn.keys()) {
+        const ControlKind* kind = drawn.find(window);
+        const DrawnKind* entry = kind ? drawnKind(*kind) : nullptr;
+        if (!entry || !IsWindow(window)) continue;
+        removeSubclass(window, entry->procedure, entry->id);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    }
+    drawn.clear();
+    drawnControlPointer() = DrawnControlPointer{};
+    removeMenuBarTheming();
+    removeMessageBoxTheming();
+}
+
+std::optional<LRESULT> paintWholeControl(HWND window, UINT message, WPARAM wParam, ControlPainter paint) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        if (HDC dc = BeginPaint(window, &ps)) paint(window, dc);
+        EndPaint(window, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        if (!wParam) return std::nullopt;
+        paint(window, reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    default:
+        return std::nullopt;
+    }
+}
+
+void repaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+
+} // namespace hueloom

@@ -39,9 +39,7 @@ void paintComboButtonWindow(HWND combo, HDC dc) {
     state.enabled = IsWindowEnabled(combo) != FALSE;
     state.pressed = (info.stateButton & STATE_SYSTEM_PRESSED) != 0;
     state.hot = hotPartOf(combo) == kButtonPart;
-    // The system insets the button by the width of its frame.
-    const int edge = client.bottom - info.rcButton.bottom;
-    paintComboButton(dc, client, info.rcButton, edge, state, currentTheme(), dcDpi(dc));
+    paintComboButton(dc, client, info.rcItem, info.rcButton, state, currentTheme(), dcDpi(dc));
 }
 
 LRESULT CALLBACK comboButtonSubclassProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam,

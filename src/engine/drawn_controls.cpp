@@ -72,6 +72,7 @@ void removeDrawnControls() {
         const ControlKind* kind = drawn.find(window);
         const DrawnKind* entry = kind ? drawnKind(*kind) : nullptr;
         if (!entry || !IsWindow(window)) continue;
+        if (*kind == ControlKind::ScrollBar) endScrollBarHold(window);
         removeSubclass(window, entry->procedure, entry->id);
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     }

@@ -187,6 +187,8 @@ int scrollCodeFor(ScrollPart part) noexcept {
     }
 }
 
+void endScrollBarHold(HWND scrollBar) { release(scrollBar, false); }
+
 bool drawsScrollBar(HWND scrollBar) { return (GetWindowLongW(scrollBar, GWL_STYLE) & kSizeBoxStyles) == 0; }
 
 void paintScrollBarWindow(HWND bar, HDC dc) {

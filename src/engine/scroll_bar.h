@@ -21,6 +21,8 @@ inline constexpr UINT kScrollRepeatMs = 50;
 LRESULT CALLBACK scrollBarSubclassProc(HWND scrollBar, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR subclassId, DWORD_PTR refData);
 void paintScrollBarWindow(HWND scrollBar, HDC dc);
+// Ends a hold of the bar (Reset in the middle of a drag): timer and capture go.
+void endScrollBarHold(HWND scrollBar);
 
 // The scroll code a press on `part` sends (SB_LINEUP ...), -1 for the thumb and none.
 [[nodiscard]] int scrollCodeFor(ScrollPart part) noexcept;

@@ -9,10 +9,10 @@
 
 namespace hueloom {
 
-// The frame fills the `edge` pixels round the client area: a border in the contrast shade of
-// the page (the disabled blend when disabled), the rest in the control colour. The button
-// is an unframed arrow button with a down arrow.
-void paintComboButton(HDC dc, const RECT& client, const RECT& button, int edge, const FaceState& state,
+// A border round the client area in the contrast shade of the page (the disabled blend when
+// disabled), everything else but the field `item` and the `button` in the control colour,
+// and the button an unframed arrow button with a down arrow.
+void paintComboButton(HDC dc, const RECT& client, const RECT& item, const RECT& button, const FaceState& state,
                       const ThemeState& theme, int dpi);
 
 } // namespace hueloom

@@ -1,0 +1,225 @@
+// Push buttons drawn in the theme where the system has no dark theme: every state, the
+// caption's layout, buttons left to the system, DPI, and GDI balance.
+#include <doctest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "engine/push_button.h"
+#include "engine/registry.h"
+#include "fixtures.h"
+#include "live_host.h"
+#include "overlay_test_helpers.h"
+#include "paint/paint_colors.h"
+#include "paint/push_button_painter.h"
+#include "support/screen_pixels.h"
+#include "theme/theme_state.h"
+
+using namespace testing;
+using hueloom::Color;
+
+namespace {
+
+constexpr RECT kBox{10, 10, 130, 50};  // 120 x 40
+
+const hueloom::ThemeState& theme() { return hueloom::currentTheme(); }
+
+bool isDrawn(HWND button) { return hueloom::windowRegistry().drawnControls.contains(button); }
+
+int countColour(const PixelGrid& grid, COLORREF colour) {
+    int count = 0;
+    for (COLORREF pixel : grid.pixels) count += pixel == colour;
+    return count;
+}
+
+// Away from caption and border: the face.
+COLORREF faceOf(const PixelGrid& grid) { return grid.at(6, 20); }
+
+} // namespace
+
+TEST_CASE("push buttons in Dark: normal, hot, pressed, default, focused and disabled") {
+    LiveHost host;
+    HWND button = host.child(L"Button", BS_PUSHBUTTON, kBox, L"Apply");
+    HWND other = host.child(L"Button", BS_PUSHBUTTON, {10, 60, 130, 100}, L"Other");
+    themeDark();
+    REQUIRE(isDrawn(button));
+    const Color back = theme().controlBack, text = theme().controlText, page = theme().pageBack;
+
+    SUBCASE("normal: control face, a one-pixel border in the page's contrast shade, caption in the text colour") {
+        const PixelGrid p = printClient(button);
+        CHECK(p.at(0, 0) == hueloom::contrastShade(page));
+        CHECK(p.at(119, 39) == hueloom::contrastShade(page));
+        CHECK(p.at(1, 1) == back);
+        CHECK(faceOf(p) == back);
+        CHECK(countColour(p, text) > 20);
+    }
+    SUBCASE("hot: the face takes 12 % of the text colour, and only this button is hot") {
+        moveCursorOver(button);
+        SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        CHECK(faceOf(printClient(button)) == hueloom::blendColors(back, text, 12));
+        moveCursorOver(other);
+        SendMessageW(other, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        CHECK(faceOf(printClient(button)) == back);
+        CHECK(faceOf(printClient(other)) == hueloom::blendColors(back, text, 12));
+        SendMessageW(other, WM_MOUSELEAVE, 0, 0);
+        CHECK(faceOf(printClient(other)) == back);
+    }
+    SUBCASE("pressed: 24 % of the text colour, painted over at once") {
+        SendMessageW(button, BM_SETSTATE, TRUE, 0);
+        CHECK_FALSE(hasPendingPaint(button));
+        CHECK(faceOf(captureClient(button)) == hueloom::blendColors(back, text, 24));
+        SendMessageW(button, BM_SETSTATE, FALSE, 0);
+        CHECK(faceOf(captureClient(button)) == back);
+    }
+    SUBCASE("default: a border of two pixels in the accent colour") {
+        SendMessageW(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+        const PixelGrid p = printClient(button);
+        CHECK(p.at(0, 20) == theme().accent);
+        CHECK(p.at(1, 20) == theme().accent);
+        CHECK(p.at(2, 20) == back);
+        CHECK(p.at(118, 38) == theme().accent);
+    }
+    SUBCASE("focused: a focus rectangle inside the border, nowhere else") {
+        const PixelGrid blurred = printClient(button);
+        SetFocus(button);
+        REQUIRE(GetFocus() == button);
+        const PixelGrid focused = printClient(button);
+        CHECK(countDifferent(blurred, focused, 0) > 40);
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 120; ++x) {
+                const bool onFocusRing = (x == 2 || x == 117 || y == 2 || y == 37) && x >= 2 && x <= 117 &&
+                                         y >= 2 && y <= 37;
+                if (!onFocusRing && blurred.at(x, y) != focused.at(x, y)) FAIL_CHECK("changed at " << x << "," << y);
+            }
+        }
+    }
+    SUBCASE("disabled: caption and border in the disabled blend, no text colour left") {
+        EnableWindow(button, FALSE);
+        const PixelGrid p = printClient(button);
+        CHECK(p.at(0, 0) == hueloom::disabledColor(page, text));
+        CHECK(faceOf(p) == back);
+        CHECK(countColour(p, hueloom::disabledColor(back, text)) > 20);
+        CHECK(countColour(p, text) == 0);
+    }
+}
+
+TEST_CASE("buttons the system keeps: images, owner drawing, check boxes, split buttons") {
+    LiveHost host;
+    HWND ownerDrawn = host.child(L"Button", BS_OWNERDRAW, kBox);
+    HWND bitmapStyle = host.child(L"Button", BS_PUSHBUTTON | BS_BITMAP, {10, 60, 130, 100});
+    HWND withImage = host.child(L"Button", BS_PUSHBUTTON, {10, 110, 130, 150}, L"Image");
+    HBITMAP bitmap = CreateBitmap(8, 8, 1, 32, nullptr);
+    SendMessageW(withImage, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    HWND check = host.child(L"Button", BS_AUTOCHECKBOX, {10, 160, 130, 180}, L"Check");
+    HWND later = host.child(L"Button", BS_PUSHBUTTON, {150, 10, 270, 50}, L"Later");
+    themeDark();
+    CHECK_FALSE(isDrawn(ownerDrawn));
+    CHECK_FALSE(isDrawn(bitmapStyle));
+    CHECK_FALSE(isDrawn(withImage));
+    CHECK_FALSE(isDrawn(check));
+    REQUIRE(isDrawn(later));
+
+    // A style or image that comes after theming hands the paint back to the system.
+    const Color face = theme().controlBack;
+    CHECK(faceOf(printClient(later)) == face);
+    SendMessageW(later, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    CHECK(faceOf(printClient(later)) != face);
+    SendMessageW(later, BM_SETIMAGE, IMAGE_BITMAP, 0);
+    CHECK(faceOf(printClient(later)) == face);
+    SetWindowLongW(later, GWL_STYLE, (GetWindowLongW(later, GWL_STYLE) & ~BS_TYPEMASK) | BS_SPLITBUTTON);
+    CHECK(faceOf(printClient(later)) != face);
+    DestroyWindow(withImage);
+    DestroyWindow(later);
+    DeleteObject(bitmap);
+}
+
+TEST_CASE("caption layout follows the button's alignment and multi-line styles") {
+    using hueloom::captionLayoutFor;
+    using hueloom::VerticalAlign;
+    CHECK(captionLayoutFor(BS_PUSHBUTTON, false).horizontal == DT_CENTER);
+    CHECK(captionLayoutFor(BS_PUSHBUTTON, false).vertical == VerticalAlign::Centre);
+    CHECK(captionLayoutFor(BS_LEFT, false).horizontal == DT_LEFT);
+    CHECK(captionLayoutFor(BS_RIGHT, false).horizontal == DT_RIGHT);
+    CHECK(captionLayoutFor(BS_CENTER, false).horizontal == DT_CENTER);
+    CHECK(captionLayoutFor(BS_TOP, false).vertical == VerticalAlign::Top);
+    CHECK(captionLayoutFor(BS_BOTTOM, false).vertical == VerticalAlign::Bottom);
+    CHECK(captionLayoutFor(BS_VCENTER, false).vertical == VerticalAlign::Centre);
+    CHECK(captionLayoutFor(BS_MULTILINE, false).multiline);
+    CHECK_FALSE(captionLayoutFor(BS_PUSHBUTTON, false).multiline);
+    CHECK(captionLayoutFor(BS_PUSHBUTTON, true).hidePrefix);
+}
+
+TEST_CASE("push-button painter: captions placed as laid out, and DPI") {
+    LiveHost host;
+    themeLight();
+    const Color text = theme().controlText;
+    const RECT client{0, 0, 120, 60};
+    const auto textColumns = [&](const hueloom::PushButtonLook& look, const wchar_t* caption, int dpi) {
+        DibCanvas canvas(120, 60);
+        hueloom::paintPushButton(canvas.dc(), client, look, caption, nullptr, theme(), dpi);
+        int left = 120, right = -1, top = 60, bottom = -1;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 120; ++x)
+                if (canvas.pixel(x, y) == text) {
+                    left = std::min(left, x), right = std::max(right, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                }
+        return RECT{left, top, right, bottom};
+    };
+
+    hueloom::PushButtonLook look;
+    const RECT centred = textColumns(look, L"Go", 96);
+    look.caption.horizontal = DT_LEFT;
+    look.caption.vertical = hueloom::VerticalAlign::Top;
+    const RECT topLeft = textColumns(look, L"Go", 96);
+    CHECK(topLeft.left < centred.left);
+    CHECK(topLeft.top < centred.top);
+    CHECK(topLeft.left >= 4);  // inside border and padding
+    look.caption.horizontal = DT_RIGHT;
+    look.caption.vertical = hueloom::VerticalAlign::Bottom;
+    const RECT bottomRight = textColumns(look, L"Go", 96);
+    CHECK(bottomRight.right > centred.right);
+    CHECK(bottomRight.bottom > centred.bottom);
+    CHECK(bottomRight.right <= 115);
+
+    SUBCASE("a multi-line caption wraps and stays centred as a block") {
+        hueloom::PushButtonLook multi;
+        multi.caption.multiline = true;
+        const RECT wrapped = textColumns(multi, L"Several words that wrap", 96);
+        CHECK(wrapped.bottom - wrapped.top > centred.bottom - centred.top + 8);
+        CHECK(std::abs((wrapped.top + wrapped.bottom) / 2 - 30) <= 3);
+    }
+    SUBCASE("borders scale with DPI: 1 and 2 pixels at 96, 2 and 4 at 192") {
+        const auto border = [&](bool isDefault, int dpi) {
+            hueloom::PushButtonLook l;
+            l.isDefault = isDefault;
+            DibCanvas canvas(120, 60);
+            hueloom::paintPushButton(canvas.dc(), client, l, L"", nullptr, theme(), dpi);
+            int width = 0;
+            while (width < 20 && canvas.pixel(width, 30) != theme().controlBack) ++width;
+            return width;
+        };
+        CHECK(border(false, 96) == 1);
+        CHECK(border(true, 96) == 2);
+        CHECK(border(false, 144) == 2);  // MulDiv rounds 1.5 up
+        CHECK(border(false, 192) == 2);
+        CHECK(border(true, 192) == 4);
+    }
+}
+
+TEST_CASE("push-button paints hold no GDI object and leave the DC as they found it") {
+    LiveHost host;
+    HWND button = host.child(L"Button", BS_DEFPUSHBUTTON, kBox, L"&Apply");
+    themeDark();
+    SetFocus(button);
+    DibCanvas canvas(120, 40);
+    const DcSelection before(canvas.dc());
+    printClient(button, canvas);
+    CHECK(DcSelection(canvas.dc()) == before);
+    const int freeBefore = freeGdiHandles();
+    for (int i = 0; i < 500; ++i) {
+        SendMessageW(button, BM_SETSTATE, i % 2, 0);
+        printClient(button, canvas);
+    }
+    CHECK(freeGdiHandles() >= freeBefore);
+}

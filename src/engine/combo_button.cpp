@@ -16,7 +16,7 @@ constexpr int kFieldPart = 0;
 bool comboInfo(HWND combo, COMBOBOXINFO& info) {
     info = COMBOBOXINFO{};
     info.cbSize = sizeof info;
-    return SendMessageW(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info)) != 0 &&
+    return askControl(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info)) != 0 &&
            info.rcButton.right > info.rcButton.left && info.rcButton.bottom > info.rcButton.top;
 }
 
@@ -25,10 +25,6 @@ int partAt(HWND combo, LPARAM lParam) {
     const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     return comboInfo(combo, info) && PtInRect(&info.rcButton, point) ? kButtonPart : kFieldPart;
 }
-
-} // namespace
-
-bool drawsComboButton(HWND combo) { return (GetWindowLongW(combo, GWL_STYLE) & 0x3) != CBS_SIMPLE; }
 
 void paintComboButtonWindow(HWND combo, HDC dc) {
     COMBOBOXINFO info;
@@ -41,6 +37,10 @@ void paintComboButtonWindow(HWND combo, HDC dc) {
     state.hot = hotPartOf(combo) == kButtonPart;
     paintComboButton(dc, client, info.rcItem, info.rcButton, state, currentTheme(), dcDpi(dc));
 }
+
+} // namespace
+
+bool drawsComboButton(HWND combo) { return (GetWindowLongW(combo, GWL_STYLE) & 0x3) != CBS_SIMPLE; }
 
 LRESULT CALLBACK comboButtonSubclassProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR subclassId, DWORD_PTR) {

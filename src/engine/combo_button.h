@@ -11,7 +11,5 @@ namespace hueloom {
 [[nodiscard]] bool drawsComboButton(HWND combo);
 LRESULT CALLBACK comboButtonSubclassProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR subclassId, DWORD_PTR refData);
-// Paints the frame and button over what the combo box has painted into `dc`.
-void paintComboButtonWindow(HWND combo, HDC dc);
 
 } // namespace hueloom

@@ -101,6 +101,10 @@ std::optional<LRESULT> paintWholeControl(HWND window, UINT message, WPARAM wPara
     }
 }
 
+LRESULT askControl(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return defaultSubclassProcessing(window, message, wParam, lParam);
+}
+
 void repaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
 } // namespace hueloom

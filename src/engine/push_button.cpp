@@ -12,17 +12,22 @@ namespace {
 constexpr int kCaptionBufferChars = 512;
 constexpr int kHotPart = 1;
 
-bool hasImage(HWND button) {
-    return SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0) != 0 ||
-           SendMessageW(button, BM_GETIMAGE, IMAGE_ICON, 0) != 0;
+// From inside the subclass the button is asked directly (askControl).
+bool hasImage(HWND button, bool fromSubclass) {
+    for (const WPARAM type : {IMAGE_BITMAP, IMAGE_ICON}) {
+        const LRESULT image = fromSubclass ? askControl(button, BM_GETIMAGE, type)
+                                           : SendMessageW(button, BM_GETIMAGE, type, 0);
+        if (image) return true;
+    }
+    return false;
 }
 
 PushButtonLook readLook(HWND button) {
     const LONG style = GetWindowLongW(button, GWL_STYLE);
-    const auto uiState = static_cast<UINT>(SendMessageW(button, WM_QUERYUISTATE, 0, 0));
+    const auto uiState = static_cast<UINT>(askControl(button, WM_QUERYUISTATE));
     PushButtonLook look;
     look.state.enabled = IsWindowEnabled(button) != FALSE;
-    look.state.pressed = (SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    look.state.pressed = (askControl(button, BM_GETSTATE) & BST_PUSHED) != 0;
     look.state.hot = hotPartOf(button) == kHotPart;
     look.isDefault = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     look.focused = GetFocus() == button && (uiState & UISF_HIDEFOCUS) == 0;
@@ -35,10 +40,21 @@ bool isPlainPushButtonStyle(LONG style) noexcept {
     return (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) && (style & (BS_BITMAP | BS_ICON)) == 0;
 }
 
+void paintPushButtonWindow(HWND button, HDC dc) {
+    RECT client{};
+    GetClientRect(button, &client);
+    wchar_t caption[kCaptionBufferChars];
+    const auto length = static_cast<int>(
+        askControl(button, WM_GETTEXT, kCaptionBufferChars, reinterpret_cast<LPARAM>(caption)));
+    const auto font = reinterpret_cast<HFONT>(askControl(button, WM_GETFONT));
+    paintPushButton(dc, client, readLook(button), std::wstring_view(caption, length > 0 ? length : 0), font,
+                    currentTheme(), dcDpi(dc));
+}
+
 } // namespace
 
 bool drawsPushButton(HWND button) {
-    return isPlainPushButtonStyle(GetWindowLongW(button, GWL_STYLE)) && !hasImage(button);
+    return isPlainPushButtonStyle(GetWindowLongW(button, GWL_STYLE)) && !hasImage(button, false);
 }
 
 CaptionLayout captionLayoutFor(LONG style, bool hideAccelerators) noexcept {
@@ -55,16 +71,6 @@ CaptionLayout captionLayoutFor(LONG style, bool hideAccelerators) noexcept {
     return layout;
 }
 
-void paintPushButtonWindow(HWND button, HDC dc) {
-    RECT client{};
-    GetClientRect(button, &client);
-    wchar_t caption[kCaptionBufferChars];
-    const int length = GetWindowTextW(button, caption, kCaptionBufferChars);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
-    paintPushButton(dc, client, readLook(button), std::wstring_view(caption, length > 0 ? length : 0), font,
-                    currentTheme(), dcDpi(dc));
-}
-
 LRESULT CALLBACK pushButtonSubclassProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR subclassId, DWORD_PTR) {
     if (message == WM_NCDESTROY) {
@@ -74,7 +80,7 @@ LRESULT CALLBACK pushButtonSubclassProc(HWND button, UINT message, WPARAM wParam
     // The style is checked at every message, since it may change; an image, which is asked
     // for by message, only when painting.
     if (!drawsStandardControls() || !isPlainPushButtonStyle(GetWindowLongW(button, GWL_STYLE)) ||
-        ((message == WM_PAINT || message == WM_PRINTCLIENT) && hasImage(button)))
+        ((message == WM_PAINT || message == WM_PRINTCLIENT) && hasImage(button, true)))
         return defaultSubclassProcessing(button, message, wParam, lParam);
 
     if (const auto painted = paintWholeControl(button, message, wParam, paintPushButtonWindow)) return *painted;

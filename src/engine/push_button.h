@@ -15,6 +15,5 @@ namespace hueloom {
 
 LRESULT CALLBACK pushButtonSubclassProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR subclassId, DWORD_PTR refData);
-void paintPushButtonWindow(HWND button, HDC dc);
 
 } // namespace hueloom

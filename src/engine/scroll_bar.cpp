@@ -27,7 +27,7 @@ BarFacts readBar(HWND bar) {
     facts.vertical = (GetWindowLongW(bar, GWL_STYLE) & SBS_VERT) != 0;
     GetClientRect(bar, &facts.client);
     SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-    SendMessageW(bar, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(&info));
+    askControl(bar, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(&info));
     facts.range = {info.nMin, info.nMax, static_cast<int32_t>(info.nPage), info.nPos};
     const DrawnControlPointer& pointer = drawnControlPointer();
     if (pointer.pressedWindow == bar && pointer.pressedPart == static_cast<int>(ScrollPart::Thumb))
@@ -40,7 +40,7 @@ BarFacts readBar(HWND bar) {
 
     SCROLLBARINFO barInfo{};
     barInfo.cbSize = sizeof barInfo;
-    if (SendMessageW(bar, SBM_GETSCROLLBARINFO, 0, reinterpret_cast<LPARAM>(&barInfo))) {
+    if (askControl(bar, SBM_GETSCROLLBARINFO, 0, reinterpret_cast<LPARAM>(&barInfo))) {
         // Entries 1 and 5 are the arrow towards the minimum and the one towards the maximum.
         facts.backArrowEnabled = (barInfo.rgstate[1] & STATE_SYSTEM_UNAVAILABLE) == 0;
         facts.forwardArrowEnabled = (barInfo.rgstate[5] & STATE_SYSTEM_UNAVAILABLE) == 0;
@@ -175,6 +175,21 @@ LRESULT changeQuietly(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+void paintScrollBarWindow(HWND bar, HDC dc) {
+    const BarFacts facts = readBar(bar);
+    ScrollBarLook look;
+    look.vertical = facts.vertical;
+    look.enabled = IsWindowEnabled(bar) != FALSE;
+    look.backArrowEnabled = facts.backArrowEnabled;
+    look.forwardArrowEnabled = facts.forwardArrowEnabled;
+    look.focused = GetFocus() == bar;
+    const int hot = hotPartOf(bar);
+    look.hot = hot > 0 ? static_cast<ScrollPart>(hot) : ScrollPart::None;
+    const int pressed = pressedPartOf(bar);
+    look.pressed = pressed > 0 ? static_cast<ScrollPart>(pressed) : ScrollPart::None;
+    paintScrollBar(dc, facts.client, facts.layout, look, currentTheme(), dcDpi(dc));
+}
+
 } // namespace
 
 int scrollCodeFor(ScrollPart part) noexcept {
@@ -190,21 +205,6 @@ int scrollCodeFor(ScrollPart part) noexcept {
 void endScrollBarHold(HWND scrollBar) { release(scrollBar, false); }
 
 bool drawsScrollBar(HWND scrollBar) { return (GetWindowLongW(scrollBar, GWL_STYLE) & kSizeBoxStyles) == 0; }
-
-void paintScrollBarWindow(HWND bar, HDC dc) {
-    const BarFacts facts = readBar(bar);
-    ScrollBarLook look;
-    look.vertical = facts.vertical;
-    look.enabled = IsWindowEnabled(bar) != FALSE;
-    look.backArrowEnabled = facts.backArrowEnabled;
-    look.forwardArrowEnabled = facts.forwardArrowEnabled;
-    look.focused = GetFocus() == bar;
-    const int hot = hotPartOf(bar);
-    look.hot = hot > 0 ? static_cast<ScrollPart>(hot) : ScrollPart::None;
-    const int pressed = pressedPartOf(bar);
-    look.pressed = pressed > 0 ? static_cast<ScrollPart>(pressed) : ScrollPart::None;
-    paintScrollBar(dc, facts.client, facts.layout, look, currentTheme(), dcDpi(dc));
-}
 
 LRESULT CALLBACK scrollBarSubclassProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR subclassId, DWORD_PTR) {

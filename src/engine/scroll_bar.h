@@ -20,7 +20,6 @@ inline constexpr UINT kScrollRepeatMs = 50;
 [[nodiscard]] bool drawsScrollBar(HWND scrollBar);
 LRESULT CALLBACK scrollBarSubclassProc(HWND scrollBar, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR subclassId, DWORD_PTR refData);
-void paintScrollBarWindow(HWND scrollBar, HDC dc);
 // Ends a hold of the bar (Reset in the middle of a drag): timer and capture go.
 void endScrollBarHold(HWND scrollBar);
 

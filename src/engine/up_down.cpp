@@ -25,10 +25,6 @@ UpDownPart asPart(int number) {
                                                             : UpDownPart::None;
 }
 
-} // namespace
-
-bool drawsUpDown(HWND) { return true; }
-
 void paintUpDownWindow(HWND upDown, HDC dc) {
     RECT client{};
     GetClientRect(upDown, &client);
@@ -39,6 +35,10 @@ void paintUpDownWindow(HWND upDown, HDC dc) {
     look.pressed = asPart(pressedPartOf(upDown));
     paintUpDown(dc, client, look, currentTheme(), dcDpi(dc));
 }
+
+} // namespace
+
+bool drawsUpDown(HWND) { return true; }
 
 LRESULT CALLBACK upDownSubclassProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR subclassId, DWORD_PTR) {

@@ -10,6 +10,5 @@ namespace hueloom {
 [[nodiscard]] bool drawsUpDown(HWND upDown);
 LRESULT CALLBACK upDownSubclassProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR subclassId, DWORD_PTR refData);
-void paintUpDownWindow(HWND upDown, HDC dc);
 
 } // namespace hueloom

@@ -12,6 +12,7 @@
 #include "paint/face_colors.h"
 #include "paint/face_painter.h"
 #include "paint/paint_colors.h"
+#include "paint/scroll_bar_painter.h"
 #include "paint/up_down_painter.h"
 #include "support/screen_pixels.h"
 #include "theme/theme_state.h"
@@ -168,4 +169,34 @@ TEST_CASE("a drawn combo box: frame, drop button, hot button, disabled, and simp
         CHECK(screen.at(0, 0) == hueloom::contrastShade(theme().pageBack));
         CHECK(screen.at(button.left + 1, button.top + 1) == theme().controlBack);
     }
+}
+
+TEST_CASE("arrow buttons and scroll bars scale with the DC's resolution") {
+    LiveHost host;
+    themeDark();
+    const hueloom::ThemeState& t = theme();
+    const auto frameWidth = [&](int dpi) {
+        DibCanvas canvas(40, 40);
+        hueloom::paintArrowButton(canvas.dc(), {0, 0, 40, 40}, hueloom::ArrowDirection::Up, {}, t, dpi, true);
+        int width = 0;
+        while (width < 10 && canvas.pixel(width, 20) == hueloom::contrastShade(t.pageBack)) ++width;
+        return width;
+    };
+    CHECK(frameWidth(96) == 1);
+    CHECK(frameWidth(144) == 2);
+    CHECK(frameWidth(192) == 2);
+    CHECK(frameWidth(288) == 3);
+
+    // The thumb is inset across the bar by 2 pixels at 96 DPI, 4 at 192.
+    const auto thumbInset = [&](int dpi) {
+        DibCanvas canvas(200, 24);
+        const hueloom::ScrollLayout layout = hueloom::scrollLayout(200, 24, {0, 100, 20, 0}, 12);
+        hueloom::paintScrollBar(canvas.dc(), {0, 0, 200, 24}, layout, {}, t, dpi);
+        const int x = (layout.thumbStart + layout.thumbEnd) / 2;
+        int inset = 0;
+        while (inset < 12 && canvas.pixel(x, inset) == t.controlBack) ++inset;
+        return inset;
+    };
+    CHECK(thumbInset(96) == 2);
+    CHECK(thumbInset(192) == 4);
 }

@@ -103,34 +103,50 @@ TEST_CASE("push buttons in Dark: normal, hot, pressed, default, focused and disa
     }
 }
 
+namespace {
+
+// Wine's own buttons keep no image on a push button without BS_BITMAP, as comctl32 6 does:
+// this subclass answers BM_GETIMAGE as comctl32 6 would once an image is set.
+bool g_imageSet = false;
+LRESULT CALLBACK answersImage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == BM_GETIMAGE && wParam == IMAGE_BITMAP && g_imageSet) return 1;
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+} // namespace
+
 TEST_CASE("buttons the system keeps: images, owner drawing, check boxes, split buttons") {
     LiveHost host;
     HWND ownerDrawn = host.child(L"Button", BS_OWNERDRAW, kBox);
     HWND bitmapStyle = host.child(L"Button", BS_PUSHBUTTON | BS_BITMAP, {10, 60, 130, 100});
     HWND withImage = host.child(L"Button", BS_PUSHBUTTON, {10, 110, 130, 150}, L"Image");
-    HBITMAP bitmap = CreateBitmap(8, 8, 1, 32, nullptr);
-    SendMessageW(withImage, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     HWND check = host.child(L"Button", BS_AUTOCHECKBOX, {10, 160, 130, 180}, L"Check");
     HWND later = host.child(L"Button", BS_PUSHBUTTON, {150, 10, 270, 50}, L"Later");
+    SetWindowSubclass(withImage, answersImage, 1, 0);
+    SetWindowSubclass(later, answersImage, 1, 0);
+    g_imageSet = true;
     themeDark();
+    g_imageSet = false;
     CHECK_FALSE(isDrawn(ownerDrawn));
     CHECK_FALSE(isDrawn(bitmapStyle));
     CHECK_FALSE(isDrawn(withImage));
     CHECK_FALSE(isDrawn(check));
-    REQUIRE(isDrawn(later));
+    CHECK_FALSE(isDrawn(later));
 
-    // A style or image that comes after theming hands the paint back to the system.
+    // An image or style that comes after theming hands the paint back to the system.
+    resetTheme();
+    themeDark();
+    REQUIRE(isDrawn(later));
     const Color face = theme().controlBack;
     CHECK(faceOf(printClient(later)) == face);
-    SendMessageW(later, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    g_imageSet = true;
     CHECK(faceOf(printClient(later)) != face);
-    SendMessageW(later, BM_SETIMAGE, IMAGE_BITMAP, 0);
+    g_imageSet = false;
     CHECK(faceOf(printClient(later)) == face);
     SetWindowLongW(later, GWL_STYLE, (GetWindowLongW(later, GWL_STYLE) & ~BS_TYPEMASK) | BS_SPLITBUTTON);
     CHECK(faceOf(printClient(later)) != face);
-    DestroyWindow(withImage);
-    DestroyWindow(later);
-    DeleteObject(bitmap);
+    RemoveWindowSubclass(withImage, answersImage, 1);
+    RemoveWindowSubclass(later, answersImage, 1);
 }
 
 TEST_CASE("caption layout follows the button's alignment and multi-line styles") {

@@ -103,7 +103,7 @@ void followPointer(HWND bar, LPARAM lParam) {
     }
     DrawnControlPointer& pointer = drawnControlPointer();
     if (held == ScrollPart::Thumb) {
-        BarFacts facts = readBar(bar);
+        const BarFacts facts = readBar(bar);
         const int32_t position =
             scrollPositionForThumb(facts.layout, facts.range, alongBar(facts, lParam) - pointer.grabOffset);
         if (position == pointer.trackPosition) return;

@@ -73,11 +73,8 @@ LRESULT CALLBACK comboButtonSubclassProc(HWND combo, UINT message, WPARAM wParam
     case WM_MOUSELEAVE:
         notePointerLeft(combo);
         break;
-    case WM_ENABLE: {
-        const LRESULT result = defaultSubclassProcessing(combo, message, wParam, lParam);
-        repaintNow(combo);
-        return result;
-    }
+    case WM_ENABLE:
+        return passOnThenRepaint(combo, message, wParam, lParam);
     default:
         break;
     }

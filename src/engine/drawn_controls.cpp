@@ -105,6 +105,10 @@ LRESULT askControl(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultSubclassProcessing(window, message, wParam, lParam);
 }
 
-void repaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+LRESULT passOnThenRepaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = defaultSubclassProcessing(window, message, wParam, lParam);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    return result;
+}
 
 } // namespace hueloom

@@ -35,9 +35,9 @@ using ControlPainter = void (*)(HWND window, HDC dc);
 [[nodiscard]] std::optional<LRESULT> paintWholeControl(HWND window, UINT message, WPARAM wParam,
                                                        ControlPainter paint);
 
-// After a message that the control answers by drawing straight into its window in the
-// stock look: painted over at once.
-void repaintNow(HWND window);
+// A message that the control answers by drawing straight into its window in the stock
+// look: passed on, then painted over at once.
+LRESULT passOnThenRepaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // A question to the control from inside its drawing subclass: straight to the procedures
 // below, without a second trip through the subclass machinery (tens of microseconds a

@@ -2,6 +2,21 @@
 
 namespace hueloom {
 
+namespace {
+
+void clearHot(DrawnControlPointer& pointer) {
+    pointer.hotWindow = nullptr;
+    pointer.hotPart = 0;
+}
+
+void clearPressed(DrawnControlPointer& pointer) {
+    pointer.pressedWindow = nullptr;
+    pointer.pressedPart = 0;
+    pointer.pressedPartUnderPointer = false;
+}
+
+} // namespace
+
 void notePointerOver(HWND window, int part) {
     DrawnControlPointer& pointer = drawnControlPointer();
     if (pointer.hotWindow == window && pointer.hotPart == part) return;
@@ -19,8 +34,7 @@ void notePointerOver(HWND window, int part) {
 void notePointerLeft(HWND window) {
     DrawnControlPointer& pointer = drawnControlPointer();
     if (pointer.hotWindow != window) return;
-    pointer.hotWindow = nullptr;
-    pointer.hotPart = 0;
+    clearHot(pointer);
     InvalidateRect(window, nullptr, FALSE);
 }
 
@@ -40,9 +54,7 @@ void notePressed(HWND window, int part) {
 void noteReleased(HWND window) {
     DrawnControlPointer& pointer = drawnControlPointer();
     if (pointer.pressedWindow != window) return;
-    pointer.pressedWindow = nullptr;
-    pointer.pressedPart = 0;
-    pointer.pressedPartUnderPointer = false;
+    clearPressed(pointer);
     InvalidateRect(window, nullptr, FALSE);
 }
 
@@ -54,15 +66,8 @@ int pressedPartOf(HWND window) noexcept {
 
 void forgetPointerWindow(HWND window) noexcept {
     DrawnControlPointer& pointer = drawnControlPointer();
-    if (pointer.hotWindow == window) {
-        pointer.hotWindow = nullptr;
-        pointer.hotPart = 0;
-    }
-    if (pointer.pressedWindow == window) {
-        pointer.pressedWindow = nullptr;
-        pointer.pressedPart = 0;
-        pointer.pressedPartUnderPointer = false;
-    }
+    if (pointer.hotWindow == window) clearHot(pointer);
+    if (pointer.pressedWindow == window) clearPressed(pointer);
 }
 
 } // namespace hueloom

@@ -1,5 +1,6 @@
 #include "engine/push_button.h"
 
+#include "engine/button_redraws.h"
 #include "engine/drawn_controls.h"
 #include "engine/pointer_tracking.h"
 #include "platform/gdi.h"
@@ -84,6 +85,7 @@ LRESULT CALLBACK pushButtonSubclassProc(HWND button, UINT message, WPARAM wParam
         return defaultSubclassProcessing(button, message, wParam, lParam);
 
     if (const auto painted = paintWholeControl(button, message, wParam, paintPushButtonWindow)) return *painted;
+    if (buttonDrawsItselfOn(message)) return passOnThenRepaint(button, message, wParam, lParam);
     switch (message) {
     case WM_MOUSEMOVE:
         notePointerOver(button, kHotPart);
@@ -91,18 +93,6 @@ LRESULT CALLBACK pushButtonSubclassProc(HWND button, UINT message, WPARAM wParam
     case WM_MOUSELEAVE:
         notePointerLeft(button);
         break;
-    case WM_ENABLE:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_SETTEXT:
-    case WM_UPDATEUISTATE:
-    case BM_SETSTATE:
-    case BM_SETSTYLE: {
-        // The button draws these changes itself, in the stock look.
-        const LRESULT result = defaultSubclassProcessing(button, message, wParam, lParam);
-        repaintNow(button);
-        return result;
-    }
     default:
         break;
     }

@@ -67,11 +67,8 @@ LRESULT CALLBACK upDownSubclassProc(HWND upDown, UINT message, WPARAM wParam, LP
         noteReleased(upDown);
         return result;
     }
-    case WM_ENABLE: {
-        const LRESULT result = defaultSubclassProcessing(upDown, message, wParam, lParam);
-        repaintNow(upDown);
-        return result;
-    }
+    case WM_ENABLE:
+        return passOnThenRepaint(upDown, message, wParam, lParam);
     default:
         break;
     }

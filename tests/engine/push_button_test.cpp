@@ -149,78 +149,66 @@ TEST_CASE("buttons the system keeps: images, owner drawing, check boxes, split b
     RemoveWindowSubclass(later, answersImage, 1);
 }
 
-TEST_CASE("caption layout follows the button's alignment and multi-line styles") {
-    using hueloom::captionLayoutFor;
-    using hueloom::VerticalAlign;
-    CHECK(captionLayoutFor(BS_PUSHBUTTON, false).horizontal == DT_CENTER);
-    CHECK(captionLayoutFor(BS_PUSHBUTTON, false).vertical == VerticalAlign::Centre);
-    CHECK(captionLayoutFor(BS_LEFT, false).horizontal == DT_LEFT);
-    CHECK(captionLayoutFor(BS_RIGHT, false).horizontal == DT_RIGHT);
-    CHECK(captionLayoutFor(BS_CENTER, false).horizontal == DT_CENTER);
-    CHECK(captionLayoutFor(BS_TOP, false).vertical == VerticalAlign::Top);
-    CHECK(captionLayoutFor(BS_BOTTOM, false).vertical == VerticalAlign::Bottom);
-    CHECK(captionLayoutFor(BS_VCENTER, false).vertical == VerticalAlign::Centre);
-    CHECK(captionLayoutFor(BS_MULTILINE, false).multiline);
-    CHECK_FALSE(captionLayoutFor(BS_PUSHBUTTON, false).multiline);
-    CHECK(captionLayoutFor(BS_PUSHBUTTON, true).hidePrefix);
+namespace {
+
+// The box round the caption's pixels, in the button's client coordinates.
+RECT captionExtent(HWND button) {
+    const PixelGrid p = printClient(button);
+    RECT box{p.width, p.height, -1, -1};
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x)
+            if (p.at(x, y) == theme().controlText)
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+                       std::max<LONG>(box.bottom, y)};
+    return box;
 }
 
-TEST_CASE("push-button painter: captions placed as laid out, and DPI") {
+} // namespace
+
+TEST_CASE("captions placed as the button's alignment and multi-line styles say") {
+    LiveHost host;
+    const auto button = [&](DWORD style, int row, const wchar_t* caption = L"Go") {
+        return host.child(L"Button", BS_PUSHBUTTON | style, {10, 10 + row * 70, 130, 70 + row * 70}, caption);
+    };
+    HWND centred = button(0, 0);
+    HWND topLeft = button(BS_LEFT | BS_TOP, 1);
+    HWND bottomRight = button(BS_RIGHT | BS_BOTTOM, 2);
+    HWND wrapped = button(BS_MULTILINE, 3, L"Several words that wrap");
+    HWND explicitCentre = button(BS_CENTER | BS_VCENTER, 4);
+    themeLight();
+    const RECT middle = captionExtent(centred);
+    const RECT upper = captionExtent(topLeft);
+    const RECT lower = captionExtent(bottomRight);
+    CHECK(upper.left < middle.left);
+    CHECK(upper.top < middle.top);
+    CHECK(upper.left >= 4);  // inside border and padding
+    CHECK(lower.right > middle.right);
+    CHECK(lower.bottom > middle.bottom);
+    CHECK(lower.right <= 115);
+    CHECK(captionExtent(explicitCentre).left == middle.left);
+    // Wrapped lines, centred as a block.
+    const RECT block = captionExtent(wrapped);
+    CHECK(block.bottom - block.top > middle.bottom - middle.top + 8);
+    CHECK(std::abs((block.top + block.bottom) / 2 - 30) <= 3);
+}
+
+TEST_CASE("push-button borders scale with DPI: 1 and 2 pixels at 96, 2 and 4 at 192") {
     LiveHost host;
     themeLight();
-    const Color text = theme().controlText;
-    const RECT client{0, 0, 120, 60};
-    const auto textColumns = [&](const hueloom::PushButtonLook& look, const wchar_t* caption, int dpi) {
+    const auto border = [&](bool isDefault, int dpi) {
+        hueloom::PushButtonLook look;
+        look.isDefault = isDefault;
         DibCanvas canvas(120, 60);
-        hueloom::paintPushButton(canvas.dc(), client, look, caption, nullptr, theme(), dpi);
-        int left = 120, right = -1, top = 60, bottom = -1;
-        for (int y = 0; y < 60; ++y)
-            for (int x = 0; x < 120; ++x)
-                if (canvas.pixel(x, y) == text) {
-                    left = std::min(left, x), right = std::max(right, x);
-                    top = std::min(top, y), bottom = std::max(bottom, y);
-                }
-        return RECT{left, top, right, bottom};
+        hueloom::paintPushButton(canvas.dc(), {0, 0, 120, 60}, look, L"", nullptr, theme(), dpi);
+        int width = 0;
+        while (width < 20 && canvas.pixel(width, 30) != theme().controlBack) ++width;
+        return width;
     };
-
-    hueloom::PushButtonLook look;
-    const RECT centred = textColumns(look, L"Go", 96);
-    look.caption.horizontal = DT_LEFT;
-    look.caption.vertical = hueloom::VerticalAlign::Top;
-    const RECT topLeft = textColumns(look, L"Go", 96);
-    CHECK(topLeft.left < centred.left);
-    CHECK(topLeft.top < centred.top);
-    CHECK(topLeft.left >= 4);  // inside border and padding
-    look.caption.horizontal = DT_RIGHT;
-    look.caption.vertical = hueloom::VerticalAlign::Bottom;
-    const RECT bottomRight = textColumns(look, L"Go", 96);
-    CHECK(bottomRight.right > centred.right);
-    CHECK(bottomRight.bottom > centred.bottom);
-    CHECK(bottomRight.right <= 115);
-
-    SUBCASE("a multi-line caption wraps and stays centred as a block") {
-        hueloom::PushButtonLook multi;
-        multi.caption.multiline = true;
-        const RECT wrapped = textColumns(multi, L"Several words that wrap", 96);
-        CHECK(wrapped.bottom - wrapped.top > centred.bottom - centred.top + 8);
-        CHECK(std::abs((wrapped.top + wrapped.bottom) / 2 - 30) <= 3);
-    }
-    SUBCASE("borders scale with DPI: 1 and 2 pixels at 96, 2 and 4 at 192") {
-        const auto border = [&](bool isDefault, int dpi) {
-            hueloom::PushButtonLook l;
-            l.isDefault = isDefault;
-            DibCanvas canvas(120, 60);
-            hueloom::paintPushButton(canvas.dc(), client, l, L"", nullptr, theme(), dpi);
-            int width = 0;
-            while (width < 20 && canvas.pixel(width, 30) != theme().controlBack) ++width;
-            return width;
-        };
-        CHECK(border(false, 96) == 1);
-        CHECK(border(true, 96) == 2);
-        CHECK(border(false, 144) == 2);  // MulDiv rounds 1.5 up
-        CHECK(border(false, 192) == 2);
-        CHECK(border(true, 192) == 4);
-    }
+    CHECK(border(false, 96) == 1);
+    CHECK(border(true, 96) == 2);
+    CHECK(border(false, 144) == 2);  // MulDiv rounds 1.5 up
+    CHECK(border(false, 192) == 2);
+    CHECK(border(true, 192) == 4);
 }
 
 TEST_CASE("push-button paints hold no GDI object and leave the DC as they found it") {

@@ -36,18 +36,35 @@ HMENU fileEditHelp() {
     return bar;
 }
 
+// One window with a menu for all these tests: under Wine without a window manager,
+// destroying a shown top-level window waits for the X server.
+HWND sharedMenuWindow() {
+    static HWND window = nullptr;
+    if (!IsWindow(window))
+        window = CreateWindowExW(0, L"HueloomTestWindow", L"Menu window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120, 120,
+                                 300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return window;
+}
+
 struct MenuScene {
     EngineScene scene;
     HWND window;
     HMENU menu;
 
     MenuScene(int build, bool withOrdinals, Mode mode = Mode::Dark) : scene(build, withOrdinals) {
-        window = scene.topLevel(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+        window = sharedMenuWindow();
         menu = fileEditHelp();
         SetMenu(window, menu);
         scene.setMode(mode);
         hueloom::refreshWindows(hueloom::RefreshScope::AllWindows);
     }
+    ~MenuScene() {
+        RemoveWindowSubclass(window, hueloom::menuBarSubclassProc, hueloom::idOf(hueloom::SubclassId::MenuBar));
+        SetMenu(window, nullptr);
+        DestroyMenu(menu);
+    }
+    MenuScene(const MenuScene&) = delete;
+    MenuScene& operator=(const MenuScene&) = delete;
     [[nodiscard]] bool subclassed() const {
         return hasSubclass(window, hueloom::menuBarSubclassProc, hueloom::idOf(hueloom::SubclassId::MenuBar));
     }
@@ -182,7 +199,7 @@ TEST_CASE("menu bars are left to the system without a native dark theme, without
     }
     SUBCASE("a window without a menu gets no subclass") {
         EngineScene scene(19045, true);
-        HWND plain = scene.topLevel(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+        HWND plain = sharedMenuWindow();
         scene.setMode(Mode::Dark);
         hueloom::refreshWindows(hueloom::RefreshScope::AllWindows);
         CHECK_FALSE(hasSubclass(plain, hueloom::menuBarSubclassProc, hueloom::idOf(hueloom::SubclassId::MenuBar)));

@@ -183,6 +183,48 @@ void buildLists(Publication& p, HWND page) {
     }
 }
 
+// Below the first rows: a header on its own, a marquee progress bar, a status bar along the
+// bottom of the page and a tooltip on Button1.
+void buildBottomRow(Publication& p, HWND page) {
+    HWND header = named(p, "Header", createChild(page, WC_HEADERW, L"", HDS_BUTTONS | HDS_HORZ, {10, 408, 270, 24}));
+    const std::pair<const wchar_t*, int> columns[] = {
+        {L"Name", HDF_SORTUP}, {L"Size", HDF_RIGHT}, {L"Changed", HDF_SORTDOWN}};
+    int index = 0;
+    for (const auto& [title, format] : columns) {
+        HDITEMW item{};
+        item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+        item.cxy = 90;
+        item.fmt = HDF_STRING | format;
+        item.pszText = const_cast<wchar_t*>(title);
+        SendMessageW(header, HDM_INSERTITEMW, index++, reinterpret_cast<LPARAM>(&item));
+    }
+    HWND marquee = named(p, "Marquee", createChild(page, PROGRESS_CLASSW, L"", PBS_MARQUEE, {300, 411, 280, 18}));
+    SendMessageW(marquee, PBM_SETMARQUEE, TRUE, 30);
+    HWND status = named(p, "Status", createChild(page, STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP | CCS_BOTTOM, {}));
+    int rightEdges[] = {200, 400, -1};
+    SendMessageW(status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(rightEdges));
+    const wchar_t* parts[] = {L"Ready", L"Page 1 of 1", L"Hueloom demo"};
+    for (WPARAM part = 0; part < 3; ++part)
+        SendMessageW(status, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(parts[part]));
+
+    // A tooltip is a top-level window of its own, owned by the page's window.
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    const NamedWindow* button = p.find("Button1");
+    if (!tip || !button) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    // No TTF_SUBCLASS: the tip must not take over Button1's mouse messages (nor the thread's
+    // one request for a mouse-leave notice), so that pointing at Button1 behaves as before.
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = page;
+    tool.uId = reinterpret_cast<UINT_PTR>(button->window);
+    tool.lpszText = const_cast<wchar_t*>(L"Sends the form");
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    named(p, "Tooltip", tip);
+}
+
 void buildDemoObjects(Publication& p, HWND page) {
     for (const auto& [variable, value] : kDemoValues) session().variables.set(variable, value);
     for (const DemoObject& object : kDemoObjects) {
@@ -204,6 +246,7 @@ void buildDemoPage(Publication& publication, HWND page) {
     buildButtons(publication, page);
     buildBars(publication, page);
     buildLists(publication, page);
+    buildBottomRow(publication, page);
     buildDemoObjects(publication, page);
 }
 

@@ -143,6 +143,25 @@ Flow gdiTypes(const Call& call) {
     return Flow::Next;
 }
 
+// The stopwatch of StartClock and ReadClock, for timing what one command costs.
+LARGE_INTEGER g_clockStart{};
+
+Flow startClock(const Call&) {
+    QueryPerformanceCounter(&g_clockStart);
+    return Flow::Next;
+}
+
+Flow readClock(const Call& call) {
+    LARGE_INTEGER now{}, frequency{};
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    const auto variable = call.variableName(0);
+    if (!variable) return Flow::Failed;
+    const long long ticks = now.QuadPart - g_clockStart.QuadPart;
+    call.session.setVariable(*variable, std::to_string(ticks * 1000000 / frequency.QuadPart));
+    return Flow::Next;
+}
+
 Flow autoPress(const Call& call) {
     const std::string caption = call.text(0);
     if (caption.empty()) return call.fail("AutoPress needs a button caption");
@@ -160,6 +179,8 @@ constexpr CommandEntry kProbeCommands[] = {
     {"GdiTypes", Arity::exactly(1), gdiTypes},
     {"HeapUse", Arity::exactly(2), heapUse},
     {"ModuleLoaded", Arity::exactly(2), moduleLoaded},
+    {"StartClock", Arity::exactly(0), startClock},
+    {"ReadClock", Arity::exactly(1), readClock},
 };
 
 }  // namespace

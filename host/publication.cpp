@@ -37,7 +37,16 @@ LRESULT CALLBACK hostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
+// The author's page colour (SetPageColour); null: the class's dialog colour.
+HBRUSH g_pageBrush = nullptr;
+
 LRESULT CALLBACK pageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND && g_pageBrush) {
+        RECT client{};
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, g_pageBrush);
+        return 1;
+    }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -90,8 +99,18 @@ bool Publication::createHostWindow() {
 
 void Publication::destroyHostWindow() noexcept {
     close();
+    setPageColour(std::nullopt);
     if (host_) DestroyWindow(host_);
     host_ = nullptr;
+}
+
+void Publication::setPageColour(std::optional<COLORREF> colour) {
+    HBRUSH previous = g_pageBrush;
+    g_pageBrush = colour ? CreateSolidBrush(*colour) : nullptr;
+    if (previous) DeleteObject(previous);
+    for (const NamedWindow& named : names_)
+        if (named.role == WindowRole::Page && IsWindow(named.window))
+            RedrawWindow(named.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HWND Publication::createPage(std::string_view name, bool visible) {
@@ -105,6 +124,7 @@ HWND Publication::createPage(std::string_view name, bool visible) {
 
 void Publication::open() {
     close();
+    setPageColour(std::nullopt);
     add(kHostWindowName, host_, WindowRole::Host);
     current_ = createPage(kFirstPageName, true);
     if (!current_) return;
@@ -126,6 +146,11 @@ void Publication::close() noexcept {
     setMenuBar(false);
     for (const NamedWindow& named : names_)
         if (named.role == WindowRole::Dialog && IsWindow(named.window)) DestroyWindow(named.window);
+    // Controls that are top-level windows (tooltips) do not go with their page.
+    for (const NamedWindow& named : names_)
+        if (named.role == WindowRole::Control && IsWindow(named.window) &&
+            GetAncestor(named.window, GA_PARENT) == GetDesktopWindow())
+            DestroyWindow(named.window);
     for (const NamedWindow& named : names_)
         if (named.role == WindowRole::Page && IsWindow(named.window)) DestroyWindow(named.window);
     names_.clear();

@@ -3,6 +3,7 @@
 // and the names by which scripts reach every window.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,6 +66,10 @@ public:
     [[nodiscard]] std::vector<NamedWindow> lostVisibility() const;
 
     void repaintObjectsTiedTo(std::string_view variable) const;
+
+    // The background of every page, as an author's page colour sets it; nullopt gives the
+    // pages the system's dialog colour back. Each script file starts with that.
+    void setPageColour(std::optional<COLORREF> colour);
 
 private:
     HWND createPage(std::string_view name, bool visible);

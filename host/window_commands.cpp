@@ -284,6 +284,19 @@ Flow closePage(const Call& call) {
     return reportIfFailed(call, call.session.publication.closePage(call.text(0)));
 }
 
+// As an author's page-colour action: "R,G,B" colours every page, "" gives the default back.
+Flow setPageColour(const Call& call) {
+    const std::string text = call.text(0);
+    if (trimBlanks(text).empty()) {
+        call.session.publication.setPageColour(std::nullopt);
+        return Flow::Next;
+    }
+    const auto rgb = parseRgb(text);
+    if (!rgb) return call.fail("SetPageColour takes \"R,G,B\" or \"\", not '" + text + "'");
+    call.session.publication.setPageColour(RGB((*rgb)[0], (*rgb)[1], (*rgb)[2]));
+    return Flow::Next;
+}
+
 Flow menuBar(const Call& call) {
     bool on = true;
     if (call.count() == 1) {
@@ -328,6 +341,7 @@ constexpr CommandEntry kWindowCommands[] = {
     {"OpenDialog", Arity::exactly(1), openDialog},
     {"CloseDialog", Arity::exactly(1), closeDialog},
     {"ClosePage", Arity::exactly(1), closePage},
+    {"SetPageColour", Arity::exactly(1), setPageColour},
     {"MenuBar", Arity::between(0, 1), menuBar},
     {"AlertBox", Arity::between(1, 2), alertBox},
 };

@@ -16,7 +16,7 @@ LAYERS = ["common", "platform", "theme", "paint", "overlay", "engine", "editors"
 # Code outside src/: which plug-in headers it may include (folder prefixes or whole
 # headers). The skin checker and the native tests build from the pure sources only; the
 # stand-in host reaches the plug-in through its exports alone.
-PURE = ["common/", "theme/", "paint/paint_colors.h", "engine/class_rules.h", "engine/control_kind.h"]
+PURE = ["common/", "theme/", "paint/paint_colors.h", "paint/surface_colors.h", "engine/class_rules.h", "engine/control_kind.h"]
 ALLOWED_OUTSIDE = {
     "tools/skin_check": ["common/", "theme/", "paint/paint_colors.h", "platform/ansi_text.h", "platform/gdi.h"],
     "tools/soak": PURE,

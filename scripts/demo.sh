@@ -35,8 +35,8 @@ doc_image() {  # screenshot name, picture name, crop geometry
   fi
   convert "$shot" -crop "$3" +repage -strip -define png:exclude-chunks=date,time "$docs_images/$2.png"
 }
-page=892x400+0+0          # the controls and the host objects, without the empty page below
-controls=590x400+0+0      # the standard controls only
+page=892x613+0+0          # the whole page: the controls, the host objects, the status bar
+controls=590x440+0+0      # the standard controls only, down to the header and the marquee
 host_objects=300x250+592+148
 doc_image 02-dark dark-mode "$page"
 doc_image 03-light light-mode "$page"

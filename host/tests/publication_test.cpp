@@ -1,6 +1,9 @@
 // The publication's windows and the host objects, driven by real messages.
 #include <doctest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -69,7 +72,8 @@ TEST_CASE("the demo page has every control and several host objects of each kind
     OpenPublication publication;
     for (const char* name : {"Edit",     "Memo",   "Rich",  "List",     "ComboList", "Combo",     "Button1",
                              "Check3",   "Radio2", "Group", "Label1",   "TrackH",    "TrackV",    "Scroll",
-                             "ListView", "Tree",   "Tabs",  "Progress", "UpDown",    "UpDownEdit"})
+                             "ListView", "Tree",   "Tabs",  "Progress", "UpDown",    "UpDownEdit",
+                             "Header",   "Marquee", "Status", "Tooltip"})
         CHECK_MESSAGE(session().publication.find(name) != nullptr, name);
     CHECK(countThreadWindowsOfClass(kCheckObjectClass) == 3);
     CHECK(countThreadWindowsOfClass(L"NEOBOOKRADIOBTN") == 3);
@@ -190,12 +194,67 @@ TEST_CASE("mistakes with windows stop the script with an error") {
           "HostObject check \"Edit\" \"taken\" 1 1 1 1 \"V\"", "HostObject track \"T\" \"5,5\" 1 1 1 1 \"V\"",
           "HostObject check \"C\" \"c\" 1 x 1 1 \"V\"", "HostObject check \"C\" \"c\" 1 1 1 1 \"\"",
           "GetHandle \"Edit\" \"NoBrackets\"", "SetCheck \"Check1\" 3", "Destroy \"Page1\"",
-          "CreateControl \"NoSuchClass\" \"N\" \"\" 1 1 1 1", "CloseDialog \"Never\"", "ShowPage \"Edit\""}) {
+          "CreateControl \"NoSuchClass\" \"N\" \"\" 1 1 1 1", "CloseDialog \"Never\"", "ShowPage \"Edit\"",
+          "SetPageColour \"1,2\"", "SetPageColour \"red\"", "SetPageColour \"0,0,256\""}) {
         session().outcome = Outcome{};
         CHECK_MESSAGE(fake::runScript(line).flow == Flow::Failed, line);
         CHECK(session().outcome.scriptError);
     }
     session().outcome = Outcome{};
+}
+
+TEST_CASE("the new bottom row: a header with sort arrows, a running marquee, a status bar, a tip on Button1") {
+    OpenPublication publication;
+    HWND header = named("Header");
+    CHECK(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0) == 3);
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    SendMessageW(header, HDM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    CHECK((item.fmt & HDF_SORTUP) != 0);
+    CHECK((GetWindowLongW(named("Marquee"), GWL_STYLE) & PBS_MARQUEE) != 0);
+    HWND status = named("Status");
+    CHECK(SendMessageW(status, SB_GETPARTS, 0, 0) == 3);
+    RECT page{}, bar{};
+    GetClientRect(session().publication.currentPage(), &page);
+    GetWindowRect(status, &bar);
+    MapWindowPoints(nullptr, session().publication.currentPage(), reinterpret_cast<POINT*>(&bar), 2);
+    CHECK(bar.bottom == page.bottom);  // along the bottom of the page
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = session().publication.currentPage();
+    tool.uId = reinterpret_cast<UINT_PTR>(named("Button1"));
+    CHECK(SendMessageW(named("Tooltip"), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != 0);
+}
+
+TEST_CASE("SetPageColour colours every page as an author's page colour does; \"\" gives the default back") {
+    OpenPublication publication;
+    REQUIRE(session().publication.newPage("Second").empty());
+    const auto pageColourOf = [](HWND page) {
+        RECT client{};
+        GetClientRect(page, &client);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 4, -4, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        SendMessageW(page, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        GdiFlush();
+        const uint32_t pixel = *static_cast<const uint32_t*>(bits) & 0xFFFFFF;
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    };
+    CHECK(fake::runScript("SetPageColour \"21,32,43\"").flow != Flow::Failed);
+    CHECK(pageColourOf(named("Page1")) == RGB(21, 32, 43));
+    CHECK(pageColourOf(named("Second")) == RGB(21, 32, 43));
+    CHECK(fake::runScript("SetPageColour \"\"").flow != Flow::Failed);
+    CHECK(pageColourOf(named("Page1")) == GetSysColor(COLOR_BTNFACE));
+    // A new script file starts with the default too.
+    CHECK(fake::runScript("SetPageColour \" 1, 2, 3 \"").flow != Flow::Failed);
+    session().publication.open();
+    CHECK(pageColourOf(named("Page1")) == GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_CASE("pages: a second page has its own controls and pages switch") {

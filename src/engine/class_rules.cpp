@@ -30,6 +30,7 @@ constexpr ClassRule kRules[] = {
     {L"updown", ControlKind::UpDown},
     {L"systabcontrol", ControlKind::TabControl},
     {L"progress", ControlKind::Progress},
+    {L"statusbar", ControlKind::StatusBar},
 };
 
 constexpr uint32_t kButtonTypeMask = 0xF;

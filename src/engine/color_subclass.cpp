@@ -1,6 +1,7 @@
 #include "engine/color_subclass.h"
 
 #include "engine/control_kind.h"
+#include "engine/item_custom_draw.h"
 #include "engine/registry.h"
 #include "paint/paint_styles.h"
 #include "paint/theme_brushes.h"
@@ -127,12 +128,16 @@ LRESULT CALLBACK colorSubclassProc(HWND window, UINT message, WPARAM wParam, LPA
         break;
     case WM_NOTIFY: {
         const ThemeState& theme = currentTheme();
-        if (!theme.glyphs || !theme.active || shuttingDown() || lParam == 0) break;
+        if (!theme.active || shuttingDown() || lParam == 0) break;
         auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (header->code == static_cast<UINT>(NM_CUSTOMDRAW) &&
-            isKind(registeredKind(header->hwndFrom), ControlKind::TrackBar)) {
+        if (header->code != static_cast<UINT>(NM_CUSTOMDRAW)) break;
+        const ControlKind* kind = registeredKind(header->hwndFrom);
+        if (theme.glyphs && isKind(kind, ControlKind::TrackBar))
             return drawTrackBar(reinterpret_cast<NMCUSTOMDRAW*>(lParam));
-        }
+        if (isKind(kind, ControlKind::ListView) && themeBrushes().control)
+            return listViewCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+        if (isKind(kind, ControlKind::TreeView) && themeBrushes().control)
+            return treeViewCustomDraw(reinterpret_cast<NMTVCUSTOMDRAW*>(lParam));
         break;
     }
     case WM_NCDESTROY:

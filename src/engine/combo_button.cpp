@@ -1,6 +1,6 @@
 #include "engine/combo_button.h"
 
-#include "engine/drawn_controls.h"
+#include "engine/fallback_painting.h"
 #include "engine/pointer_tracking.h"
 #include "paint/combo_button_painter.h"
 #include "platform/gdi.h"
@@ -45,10 +45,10 @@ bool drawsComboButton(HWND combo) { return (GetWindowLongW(combo, GWL_STYLE) & 0
 LRESULT CALLBACK comboButtonSubclassProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR subclassId, DWORD_PTR) {
     if (message == WM_NCDESTROY) {
-        forgetDrawnControl(combo, comboButtonSubclassProc, static_cast<SubclassId>(subclassId));
+        forgetFallbackPainter(combo, comboButtonSubclassProc, static_cast<SubclassId>(subclassId));
         return defaultSubclassProcessing(combo, message, wParam, lParam);
     }
-    if (!drawsStandardControls() || !drawsComboButton(combo))
+    if (!fallbackPaintingInForce() || !drawsComboButton(combo))
         return defaultSubclassProcessing(combo, message, wParam, lParam);
 
     switch (message) {

@@ -25,6 +25,7 @@ enum class ControlKind : int32_t {
     HostCheckBox = 17,
     HostRadioButton = 18,
     HostTrackBar = 19,
+    StatusBar = 20,
 };
 
 } // namespace hueloom

@@ -1,47 +1,29 @@
 #pragma once
-// The standard controls that the plug-in draws itself where the system has no dark theme
-// for them (push buttons, up-downs, standalone scroll bars, combo-box drop buttons): when
-// they are drawn, installing their subclasses, the paint messages they share, and undoing
-// it all together with the menu-bar and message-box theming.
+// Each drawn control read and painted: the control's items and state are asked by message,
+// then handed to its painter in paint/. Called by the painter subclass with the control's
+// font already selected into `dc`.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <optional>
-
-#include "engine/control_kind.h"
-#include "platform/subclass.h"
-
 namespace hueloom {
 
-// A theme with colours is in force: Dark, Light, custom colours or a skin.
-[[nodiscard]] bool themeColorsInForce() noexcept;
-// Colours in force and no native dark theme to draw the controls: the plug-in draws them.
-[[nodiscard]] bool drawsStandardControls();
+void drawHeader(HWND header, HDC dc);
+void drawTabControl(HWND tabs, HDC dc);
+void drawProgressBar(HWND bar, HDC dc);
+void drawGroupBox(HWND box, HDC dc);
+void drawStatusBar(HWND bar, HDC dc);
+void drawToolTip(HWND tip, HDC dc);
 
-// Called for every themed control: the subclass that draws a control of `kind`, if the
-// plug-in draws such controls now and can draw this one (a push button with an image, a
-// size box or a simple combo box is left to the system).
-void installDrawnControl(HWND window, ControlKind kind);
-// A drawing subclass's WM_NCDESTROY: the subclass off, the window forgotten.
-void forgetDrawnControl(HWND window, SUBCLASSPROC procedure, SubclassId id);
+// What the parent shows behind `window`, painted into `dc` as the parent paints itself
+// (erase, then its client): a group box lets its page show through, as the system's does.
+void paintParentBehind(HWND window, HDC dc);
 
-// Reset and System mode: every drawing subclass off and its control repainted in the
-// stock look; the menu bars and message boxes back to the system too.
-void removeDrawnControls();
+// As the system does for an owner-drawn item (`type` ODT_HEADER, ODT_TAB, or 0 for a
+// status-bar part): WM_DRAWITEM to the control's parent, which draws into `dc`.
+void askOwnerToDraw(HWND control, HDC dc, UINT type, int item, const RECT& rect, ULONG_PTR data, bool selected);
 
-// WM_PAINT and WM_PRINTCLIENT painted by `paint` over the whole client area, and
-// WM_ERASEBKGND swallowed since the paint covers it. Nothing for other messages.
-using ControlPainter = void (*)(HWND window, HDC dc);
-[[nodiscard]] std::optional<LRESULT> paintWholeControl(HWND window, UINT message, WPARAM wParam,
-                                                       ControlPainter paint);
-
-// A message that the control answers by drawing straight into its window in the stock
-// look: passed on, then painted over at once.
-LRESULT passOnThenRepaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// A question to the control from inside its drawing subclass: straight to the procedures
-// below, without a second trip through the subclass machinery (tens of microseconds a
-// message under Wine).
-LRESULT askControl(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// The header item or tab at a client point, or -1.
+[[nodiscard]] int headerItemAt(HWND header, POINT point);
+[[nodiscard]] int tabAt(HWND tabs, POINT point);
 
 } // namespace hueloom

@@ -1,6 +1,7 @@
 #include "engine/engine_state.h"
 
 #include "engine/auto_refresh.h"
+#include "engine/control_painting.h"
 #include "engine/glyph_button.h"
 #include "engine/host_window.h"
 #include "engine/message_box.h"
@@ -17,6 +18,7 @@ struct EngineState {
     ThemedWindowRegistry windows;
     AutoRefreshState autoRefresh;
     HWND hoverButton = nullptr;  // the glyph button under the mouse
+    HotPart hotPart;             // the header item or tab under the mouse
     DrawnControlPointer pointer;
     HHOOK messageBoxHook = nullptr;
 };
@@ -39,6 +41,8 @@ void setHostWindow(HWND window) noexcept { g_engine.hostWindow = window; }
 HWND hoveredGlyphButton() noexcept { return g_engine.hoverButton; }
 void setHoveredGlyphButton(HWND button) noexcept { g_engine.hoverButton = button; }
 
+HotPart hotPart() noexcept { return g_engine.hotPart; }
+void setHotPart(HotPart part) noexcept { g_engine.hotPart = part; }
 DrawnControlPointer& drawnControlPointer() noexcept { return g_engine.pointer; }
 HHOOK& messageBoxHook() noexcept { return g_engine.messageBoxHook; }
 
@@ -74,7 +78,10 @@ void clearEngineState() {
     windows.preexistingWindows.clear();
     windows.frozenWindows.clear();
     windows.glyphSubclassed.clear();
-    windows.drawnControls.clear();
+    windows.paintedControls.clear();
+    windows.originalLooks.clear();
+    g_engine.hotPart = HotPart{};
+    windows.fallbackPainted.clear();
     windows.menuBarSubclassed.clear();
     windows.messageBoxes.clear();
     g_engine.pointer = DrawnControlPointer{};

@@ -1,6 +1,6 @@
 #include "engine/menu_bar.h"
 
-#include "engine/drawn_controls.h"
+#include "engine/fallback_painting.h"
 #include "engine/registry.h"
 #include "paint/menu_bar_painter.h"
 #include "platform/module_pin.h"

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "engine/classify.h"
-#include "engine/drawn_controls.h"
+#include "engine/fallback_painting.h"
 #include "engine/native_theming.h"
 #include "engine/registry.h"
 #include "engine/theming_pass.h"

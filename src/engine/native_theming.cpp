@@ -1,9 +1,10 @@
 #include "engine/native_theming.h"
 
-#include <optional>
 #include <string_view>
 
-#include "engine/drawn_controls.h"
+#include "engine/control_colors.h"
+#include "engine/control_painting.h"
+#include "engine/fallback_painting.h"
 #include "engine/glyph_button.h"
 #include "engine/registry.h"
 #include "platform/native_theme.h"
@@ -24,16 +25,6 @@ constexpr wchar_t kLightName[] = L"Explorer";
 
 bool isLightOrDefaultName(std::wstring_view name) {
     return name.empty() || name == kLightName || name == kLightComboName;
-}
-
-void applyRichEditColors(HWND window, const ThemeState& theme) {
-    if (theme.mode != Mode::System && theme.active) {
-        setRichEditBackground(window, theme.controlBack);
-        if (theme.articleText) setRichEditTextColor(window, theme.controlText);
-    } else {
-        // Back to the system background; the text colour is left as it is.
-        setRichEditBackground(window, std::nullopt);
-    }
 }
 
 } // namespace
@@ -69,13 +60,14 @@ void applyNativeTheme(HWND window, ControlKind kind) {
     const std::wstring_view name = themeNameFor(kind, theme.mode);
     if (isLightOrDefaultName(name) || darkModeSupported()) setWindowThemeName(window, name);
 
-    if (kind == ControlKind::RichEdit) applyRichEditColors(window, theme);
+    applyControlColors(window, kind);
 
     if (kind == ControlKind::CheckOrRadio && theme.mode != Mode::System) {
         const LONG buttonType = GetWindowLongW(window, GWL_STYLE) & kButtonTypeMask;
         if (buttonType != kGroupBoxType) installGlyphSubclass(window);
     }
-    installDrawnControl(window, kind);  // only where the system has no dark theme for it
+    if (theme.mode != Mode::System) installControlPainter(window, kind);
+    installFallbackPainter(window, kind);  // only where the system has no dark theme for it
 }
 
 void applyTitleBar(HWND window) {

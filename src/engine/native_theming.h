@@ -1,8 +1,9 @@
 #pragma once
 // Which native rendering each window gets in the current theme: the visual-style name per
-// kind and mode, the immersive dark flags, rich-edit colours, title-bar attributes, and
-// the owner-drawn glyph subclass for check boxes and radio buttons. The calls themselves
-// are platform/native_theme.h.
+// kind and mode, the immersive dark flags, title-bar attributes, the colours set by message
+// (engine/control_colors.h), the owner-drawn glyph subclass for check boxes and radio
+// buttons and the painters of the controls drawn by the plug-in (engine/control_painting.h).
+// The calls themselves are platform/native_theme.h.
 #include <windows.h>
 
 #include "engine/control_kind.h"

@@ -1,13 +1,10 @@
 #include "engine/pointer_tracking.h"
 
+#include "engine/control_painting.h"
+
 namespace hueloom {
 
 namespace {
-
-void clearHot(DrawnControlPointer& pointer) {
-    pointer.hotWindow = nullptr;
-    pointer.hotPart = 0;
-}
 
 void clearPressed(DrawnControlPointer& pointer) {
     pointer.pressedWindow = nullptr;
@@ -18,11 +15,10 @@ void clearPressed(DrawnControlPointer& pointer) {
 } // namespace
 
 void notePointerOver(HWND window, int part) {
-    DrawnControlPointer& pointer = drawnControlPointer();
-    if (pointer.hotWindow == window && pointer.hotPart == part) return;
-    const HWND previous = pointer.hotWindow;
-    pointer.hotWindow = window;
-    pointer.hotPart = part;
+    const HotPart before = hotPart();
+    if (before.window == window && before.part == part) return;
+    const HWND previous = before.window;
+    setHotPart({window, part});
     if (previous != window) {
         TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, window, 0};
         TrackMouseEvent(&track);
@@ -32,15 +28,14 @@ void notePointerOver(HWND window, int part) {
 }
 
 void notePointerLeft(HWND window) {
-    DrawnControlPointer& pointer = drawnControlPointer();
-    if (pointer.hotWindow != window) return;
-    clearHot(pointer);
+    if (hotPart().window != window) return;
+    setHotPart({});
     InvalidateRect(window, nullptr, FALSE);
 }
 
 int hotPartOf(HWND window) noexcept {
-    const DrawnControlPointer& pointer = drawnControlPointer();
-    return window && pointer.hotWindow == window ? pointer.hotPart : -1;
+    const HotPart hot = hotPart();
+    return window && hot.window == window ? hot.part : -1;
 }
 
 void notePressed(HWND window, int part) {
@@ -65,8 +60,8 @@ int pressedPartOf(HWND window) noexcept {
 }
 
 void forgetPointerWindow(HWND window) noexcept {
+    if (hotPart().window == window) setHotPart({});
     DrawnControlPointer& pointer = drawnControlPointer();
-    if (pointer.hotWindow == window) clearHot(pointer);
     if (pointer.pressedWindow == window) clearPressed(pointer);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// Which part of which drawn control is under the mouse or held down. There is one mouse,
-// so one record serves push buttons, up-downs, scroll bars and combo boxes; each kind
-// numbers its own parts, 0 being the control as a whole.
+// Which part of which drawn control is under the mouse or held down. There is one mouse:
+// the part under it is the process's one hot part (engine/control_painting.h), shared with
+// headers and tabs, and one record holds the part held down. Each kind numbers its own
+// parts, 0 being the control as a whole.
 #include <windows.h>
 
 #include <cstdint>
@@ -9,8 +10,6 @@
 namespace hueloom {
 
 struct DrawnControlPointer {
-    HWND hotWindow = nullptr;
-    int hotPart = 0;
     HWND pressedWindow = nullptr;
     int pressedPart = 0;
     bool pressedPartUnderPointer = false;  // the held part shows pressed only while under it

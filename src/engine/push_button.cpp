@@ -1,7 +1,7 @@
 #include "engine/push_button.h"
 
 #include "engine/button_redraws.h"
-#include "engine/drawn_controls.h"
+#include "engine/fallback_painting.h"
 #include "engine/pointer_tracking.h"
 #include "platform/gdi.h"
 #include "theme/theme_state.h"
@@ -75,12 +75,12 @@ CaptionLayout captionLayoutFor(LONG style, bool hideAccelerators) noexcept {
 LRESULT CALLBACK pushButtonSubclassProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR subclassId, DWORD_PTR) {
     if (message == WM_NCDESTROY) {
-        forgetDrawnControl(button, pushButtonSubclassProc, static_cast<SubclassId>(subclassId));
+        forgetFallbackPainter(button, pushButtonSubclassProc, static_cast<SubclassId>(subclassId));
         return defaultSubclassProcessing(button, message, wParam, lParam);
     }
     // The style is checked at every message, since it may change; an image, which is asked
     // for by message, only when painting.
-    if (!drawsStandardControls() || !isPlainPushButtonStyle(GetWindowLongW(button, GWL_STYLE)) ||
+    if (!fallbackPaintingInForce() || !isPlainPushButtonStyle(GetWindowLongW(button, GWL_STYLE)) ||
         ((message == WM_PAINT || message == WM_PRINTCLIENT) && hasImage(button, true)))
         return defaultSubclassProcessing(button, message, wParam, lParam);
 

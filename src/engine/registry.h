@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "engine/control_kind.h"
+#include "engine/original_look.h"
+#include "platform/subclass.h"
 #include "platform/window_map.h"
 
 namespace hueloom {
@@ -15,8 +17,10 @@ struct ThemedWindowRegistry {
     WindowSet preexistingWindows;           // top-level windows recorded by host message 1
     WindowSet frozenWindows;                // WM_SETREDRAW FALSE sent by the outermost freeze
     WindowSet glyphSubclassed;              // carries the owner-drawn glyph subclass
-    WindowMap<ControlKind> drawnControls;   // push buttons, up-downs, scroll bars and combo
-                                            // boxes carrying the subclass that draws them
+    WindowMap<SubclassId> paintedControls;  // drawn by the plug-in, with its painter's subclass
+    WindowMap<OriginalLook> originalLooks;  // what Reset puts back, from before the first change
+    WindowMap<ControlKind> fallbackPainted; // push buttons, up-downs, scroll bars and combo
+                                            // boxes drawn where no native dark theme exists
     WindowSet menuBarSubclassed;            // top-level windows whose menu bar is drawn
     WindowSet messageBoxes;                 // message boxes in the theme
 

@@ -1,6 +1,6 @@
 #include "engine/scroll_bar.h"
 
-#include "engine/drawn_controls.h"
+#include "engine/fallback_painting.h"
 #include "engine/pointer_tracking.h"
 #include "paint/scroll_bar_painter.h"
 #include "platform/gdi.h"
@@ -210,10 +210,10 @@ LRESULT CALLBACK scrollBarSubclassProc(HWND bar, UINT message, WPARAM wParam, LP
                                        UINT_PTR subclassId, DWORD_PTR) {
     if (message == WM_NCDESTROY) {
         KillTimer(bar, kScrollRepeatTimerId);
-        forgetDrawnControl(bar, scrollBarSubclassProc, static_cast<SubclassId>(subclassId));
+        forgetFallbackPainter(bar, scrollBarSubclassProc, static_cast<SubclassId>(subclassId));
         return defaultSubclassProcessing(bar, message, wParam, lParam);
     }
-    if (!drawsStandardControls() || !drawsScrollBar(bar)) {
+    if (!fallbackPaintingInForce() || !drawsScrollBar(bar)) {
         release(bar, false);  // a hold that began while drawn ends cleanly
         return defaultSubclassProcessing(bar, message, wParam, lParam);
     }

@@ -2,9 +2,11 @@
 
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
-#include "engine/drawn_controls.h"
+#include "engine/control_painting.h"
+#include "engine/fallback_painting.h"
 #include "engine/glyph_button.h"
 #include "engine/native_theming.h"
+#include "engine/original_look.h"
 #include "engine/registry.h"
 #include "engine/theming_pass.h"
 #include "engine/update_freeze.h"
@@ -37,14 +39,17 @@ void restoreStockLook() {
 
     removeColorSubclasses();
     removeGlyphSubclasses();
-    removeDrawnControls();
+    const std::vector<HWND> groupBoxes = removeControlPainters();
+    removeFallbackPainters();
     removeAllOverlays();
     redrawTitleBarWindows();
+    forgetOriginalLooks();  // every control has had its own look back above
     windows.themedControls.clear();
     windows.titleBarWindows.clear();
     theme.skinName.clear();
     theme.skinFile.clear();
     endUpdate(UpdateEnd::OneLevel);
+    uncoverGroupBoxes(groupBoxes);
 }
 
 void removeColorSubclasses() {

@@ -4,8 +4,8 @@
 namespace hueloom {
 
 // The theme record back to the stock look (accent and switches kept), every window's
-// native theme and title bar restored, every subclass and overlay removed, the timer
-// stopped and the registries emptied, all inside one freeze.
+// native theme, colours and title bar restored, every subclass, painter and overlay
+// removed, the timer stopped and the registries emptied, all inside one freeze.
 void restoreStockLook();
 
 void removeColorSubclasses();

@@ -56,9 +56,19 @@ void reapplyTitleBars() {
 BOOL CALLBACK themeTopLevel(HWND window, LPARAM) {
     if (isSkippedTopLevel(window)) return TRUE;
     applyTitleBar(window);
+    themeToolTip(window);
     themeMenuBar(window);
     EnumChildWindows(window, themeChildCallback, 0);  // reaches every level of descendants
     return TRUE;
+}
+
+void themeToolTip(HWND window) {
+    // Tooltips are top-level windows: themed like a control, without a parent to subclass.
+    ThemedWindowRegistry& windows = windowRegistry();
+    if (windows.themedControls.contains(window)) return;
+    if (classifyWindow(window) != ControlKind::ToolTip) return;
+    windows.themedControls.set(window, ControlKind::ToolTip);
+    applyNativeTheme(window, ControlKind::ToolTip);
 }
 
 void themeChild(HWND window) {
@@ -96,6 +106,8 @@ void pruneRegistries() {
     windows.themedControls.eraseIf([](HWND window, ControlKind) { return !IsWindow(window); });
     windows.colorSubclassed.eraseIf(isDead);
     windows.titleBarWindows.eraseIf(isDead);
+    windows.paintedControls.eraseIf([](HWND window, SubclassId) { return !IsWindow(window); });
+    windows.originalLooks.eraseIf([](HWND window, const OriginalLook&) { return !IsWindow(window); });
 }
 
 void redrawTitleBarWindows() {

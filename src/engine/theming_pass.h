@@ -12,6 +12,7 @@ enum class RefreshScope {
 void refreshWindows(RefreshScope scope);
 BOOL CALLBACK themeTopLevel(HWND window, LPARAM);
 void themeChild(HWND window);
+void themeToolTip(HWND window);
 void pruneRegistries();
 void installColorSubclass(HWND window);
 // Every top-level window's title bar afresh, then redrawn (SetTitleBar).

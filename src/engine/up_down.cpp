@@ -1,6 +1,6 @@
 #include "engine/up_down.h"
 
-#include "engine/drawn_controls.h"
+#include "engine/fallback_painting.h"
 #include "engine/pointer_tracking.h"
 #include "paint/up_down_painter.h"
 #include "platform/gdi.h"
@@ -43,10 +43,10 @@ bool drawsUpDown(HWND) { return true; }
 LRESULT CALLBACK upDownSubclassProc(HWND upDown, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR subclassId, DWORD_PTR) {
     if (message == WM_NCDESTROY) {
-        forgetDrawnControl(upDown, upDownSubclassProc, static_cast<SubclassId>(subclassId));
+        forgetFallbackPainter(upDown, upDownSubclassProc, static_cast<SubclassId>(subclassId));
         return defaultSubclassProcessing(upDown, message, wParam, lParam);
     }
-    if (!drawsStandardControls()) return defaultSubclassProcessing(upDown, message, wParam, lParam);
+    if (!fallbackPaintingInForce()) return defaultSubclassProcessing(upDown, message, wParam, lParam);
     if (const auto painted = paintWholeControl(upDown, message, wParam, paintUpDownWindow)) return *painted;
 
     switch (message) {

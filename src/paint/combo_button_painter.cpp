@@ -7,12 +7,12 @@ namespace hueloom {
 
 void paintComboButton(HDC dc, const RECT& client, const RECT& item, const RECT& button, const FaceState& state,
                       const ThemeState& theme, int dpi) {
-    const Color border = state.enabled ? contrastShade(theme.pageBack)
-                                       : faceText(theme.pageBack, theme.controlText, state);
+    const Surface surface = controlSurface(theme);
+    const Color border = state.enabled ? surface.frame : surface.disabledText;
     // The field is the combo box's own drawing (or its edit's): clipped out, then restored.
     const int saved = SaveDC(dc);
     ExcludeClipRect(dc, item.left, item.top, item.right, item.bottom);
-    paintFace(dc, client, theme.controlBack, border, faceBorderWidth(dpi));
+    paintFace(dc, client, surface.back, border, faceBorderWidth(dpi));
     RestoreDC(dc, saved);
     if (button.right > button.left && button.bottom > button.top)
         paintArrowButton(dc, button, ArrowDirection::Down, state, theme, dpi, false);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "paint/solid_drawing.h"
 #include "platform/gdi.h"
 
 namespace hueloom {
@@ -11,18 +12,26 @@ constexpr int kArrowBaseSixteenths = 7;
 constexpr int kSmallestArrowBase = 3;
 } // namespace
 
+Color pressableShade(const Surface& surface, const FaceState& state, Color resting) noexcept {
+    if (!state.enabled) return resting;
+    if (state.pressed) return surface.pressedFace;
+    if (state.hot) return surface.hotFace;
+    return resting;
+}
+
+Color pressableText(const Surface& surface, const FaceState& state) noexcept {
+    return state.enabled ? surface.text : surface.disabledText;
+}
+
 int faceBorderWidth(int dpi) noexcept { return std::max(1, scaleForDpi(1, dpi > 0 ? dpi : 96)); }
 
 void paintFace(HDC dc, const RECT& box, Color face, Color border, int borderWidth) {
     RECT inner = box;
     if (borderWidth > 0) {
-        const Brush borderBrush = solidBrush(border);
-        FillRect(dc, &box, borderBrush.get());
+        fillSolid(dc, box, border);
         InflateRect(&inner, -borderWidth, -borderWidth);
     }
-    if (inner.right <= inner.left || inner.bottom <= inner.top) return;
-    const Brush faceBrush = solidBrush(face);
-    FillRect(dc, &inner, faceBrush.get());
+    fillSolid(dc, inner, face);
 }
 
 ArrowTriangle arrowTriangle(const RECT& box, ArrowDirection direction) noexcept {
@@ -66,11 +75,11 @@ void paintArrow(HDC dc, const RECT& box, ArrowDirection direction, Color color) 
 
 void paintArrowButton(HDC dc, const RECT& box, ArrowDirection direction, const FaceState& state,
                       const ThemeState& theme, int dpi, bool framed) {
-    const Color face = faceShade(theme.controlBack, theme.controlText, state);
-    const Color border = state.enabled ? contrastShade(theme.pageBack)
-                                       : faceText(theme.pageBack, theme.controlText, state);
+    const Surface surface = controlSurface(theme);
+    const Color face = pressableShade(surface, state, framed ? surface.face : surface.back);
+    const Color border = state.enabled ? surface.frame : surface.disabledText;
     paintFace(dc, box, face, border, framed ? faceBorderWidth(dpi) : 0);
-    paintArrow(dc, box, direction, faceText(theme.controlBack, theme.controlText, state));
+    paintArrow(dc, box, direction, pressableText(surface, state));
 }
 
 } // namespace hueloom

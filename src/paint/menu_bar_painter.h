@@ -16,7 +16,8 @@ struct MenuBarItemLook {
     bool hidePrefix = false;
 };
 
-// The bar, and the line under it that the system draws, take the page colour.
+// The bar, and the line under it that the system draws, take the page colour; items are
+// faces on the page surface.
 [[nodiscard]] Color menuBarColor(const ThemeState& theme) noexcept;
 void paintMenuBarBackground(HDC dc, const RECT& bar, const ThemeState& theme);
 // Background shaded like a face, the text centred in the DC's font.

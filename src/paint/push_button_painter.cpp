@@ -1,7 +1,6 @@
 #include "paint/push_button_painter.h"
 
-#include "paint/face_painter.h"
-#include "paint/paint_colors.h"
+#include "paint/solid_drawing.h"
 #include "platform/gdi.h"
 
 namespace hueloom {
@@ -29,22 +28,19 @@ void drawCaption(HDC dc, RECT area, std::wstring_view caption, const CaptionLayo
                                    : layout.vertical == VerticalAlign::Bottom ? DT_BOTTOM
                                                                                : DT_VCENTER);
     }
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColor = SetTextColor(dc, color);
-    DrawTextW(dc, caption.data(), length, &area, format);
-    SetTextColor(dc, oldColor);
-    SetBkMode(dc, oldMode);
+    drawPlainText(dc, caption, area, color, format);
 }
 
 } // namespace
 
 PushButtonColors pushButtonColors(const PushButtonLook& look, const ThemeState& theme) noexcept {
+    const Surface surface = controlSurface(theme);
     PushButtonColors colors;
-    colors.face = faceShade(theme.controlBack, theme.controlText, look.state);
-    colors.text = faceText(theme.controlBack, theme.controlText, look.state);
-    if (!look.state.enabled) colors.border = disabledColor(theme.pageBack, theme.controlText);
+    colors.face = pressableShade(surface, look.state, surface.face);
+    colors.text = pressableText(surface, look.state);
+    if (!look.state.enabled) colors.border = surface.disabledText;
     else if (look.isDefault) colors.border = theme.accent;
-    else colors.border = contrastShade(theme.pageBack);
+    else colors.border = surface.frame;
     return colors;
 }
 

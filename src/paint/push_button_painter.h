@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "paint/face_colors.h"
+#include "paint/face_painter.h"
 #include "theme/theme_state.h"
 
 namespace hueloom {
@@ -31,8 +31,8 @@ struct PushButtonColors {
     Color border;
     Color text;
 };
-// The face follows hot and pressed; the border is the contrast shade of the page, the
-// accent on an enabled default button, the disabled blend on a disabled one.
+// On the control surface: its raised face, shaded when hot and pressed; its frame as the
+// border, the accent on an enabled default button, the disabled text on a disabled one.
 [[nodiscard]] PushButtonColors pushButtonColors(const PushButtonLook& look, const ThemeState& theme) noexcept;
 // The default button's border is twice the normal width.
 [[nodiscard]] int pushButtonBorderWidth(const PushButtonLook& look, int dpi) noexcept;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "paint/face_painter.h"
+#include "paint/solid_drawing.h"
 #include "platform/gdi.h"
 
 namespace hueloom {
@@ -28,16 +29,16 @@ FaceState partState(const ScrollBarLook& look, ScrollPart part, bool partEnabled
 void fillPage(HDC dc, const RECT& client, const ScrollBarLook& look, ScrollPart part, int start, int end,
               const ThemeState& theme) {
     if (end <= start) return;
-    const RECT area = alongBar(client, look.vertical, start, end);
-    const Color shade = faceShade(theme.controlBack, theme.controlText, partState(look, part, true));
-    const Brush brush = solidBrush(shade);
-    FillRect(dc, &area, brush.get());
+    const Surface surface = controlSurface(theme);
+    fillSolid(dc, alongBar(client, look.vertical, start, end),
+              pressableShade(surface, partState(look, part, true), surface.back));
 }
 
 } // namespace
 
 Color scrollThumbColor(const ScrollBarLook& look, const ThemeState& theme) noexcept {
-    return faceShade(contrastShade(theme.controlBack), theme.controlText, partState(look, ScrollPart::Thumb, true));
+    const Color thumb = controlSurface(theme).frame;
+    return pressableShade(surfaceOn(thumb, theme.controlText), partState(look, ScrollPart::Thumb, true), thumb);
 }
 
 void paintScrollBar(HDC dc, const RECT& client, const ScrollLayout& layout, const ScrollBarLook& look,
@@ -57,8 +58,7 @@ void paintScrollBar(HDC dc, const RECT& client, const ScrollLayout& layout, cons
 
     // The thumb's stretch of track in the control colour first, then the inset thumb on it.
     RECT thumb = alongBar(client, look.vertical, layout.thumbStart, layout.thumbEnd);
-    const Brush track = solidBrush(theme.controlBack);
-    FillRect(dc, &thumb, track.get());
+    fillSolid(dc, thumb, theme.controlBack);
     const int thickness = look.vertical ? client.right - client.left : client.bottom - client.top;
     const int inset = std::min(scaleForDpi(kThumbInset, dpi), thickness / 4);
     if (look.vertical) InflateRect(&thumb, -inset, 0);

@@ -18,12 +18,13 @@ struct ScrollBarLook {
     ScrollPart pressed = ScrollPart::None;
 };
 
-// The thumb: the contrast shade of the control colour, shaded further when hot or dragged.
+// The thumb: the control surface's frame colour, shaded as a face of its own when hot or
+// dragged.
 [[nodiscard]] Color scrollThumbColor(const ScrollBarLook& look, const ThemeState& theme) noexcept;
 
-// The track in the control colour (a pressed page in the pressed shade), flat arrow
-// buttons, and the thumb, inset across the bar, outlined in the accent when focused. A
-// disabled bar shows no thumb.
+// The track in the control colour (a held page in the pressed face), flat arrow buttons, and
+// the thumb, inset across the bar, outlined in the accent when focused. A disabled bar
+// shows no thumb.
 void paintScrollBar(HDC dc, const RECT& client, const ScrollLayout& layout, const ScrollBarLook& look,
                     const ThemeState& theme, int dpi);
 

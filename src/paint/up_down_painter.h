@@ -3,7 +3,6 @@
 // no native dark theme to draw them.
 #include <windows.h>
 
-#include "paint/face_colors.h"
 #include "theme/theme_state.h"
 
 namespace hueloom {

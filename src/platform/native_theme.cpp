@@ -92,18 +92,28 @@ void setTitleBarAttributes(HWND window, bool dark, std::optional<COLORREF> capti
     }
 }
 
-void setRichEditBackground(HWND window, std::optional<COLORREF> color) {
-    if (color) SendMessageW(window, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(*color));
-    else SendMessageW(window, EM_SETBKGNDCOLOR, 1, 0);
+COLORREF setRichEditBackground(HWND window, std::optional<COLORREF> color) {
+    const LRESULT previous = color ? SendMessageW(window, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(*color))
+                                   : SendMessageW(window, EM_SETBKGNDCOLOR, 1, 0);
+    return static_cast<COLORREF>(previous);
 }
 
-void setRichEditTextColor(HWND window, COLORREF color) {
+void setRichEditTextColor(HWND window, std::optional<COLORREF> color) {
     CHARFORMATW format{};
     format.cbSize = sizeof format;
     format.dwMask = CFM_COLOR;
-    format.dwEffects = 0;
-    format.crTextColor = color;
+    format.dwEffects = color ? 0 : CFE_AUTOCOLOR;
+    format.crTextColor = color.value_or(0);
     SendMessageW(window, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+std::optional<COLORREF> richEditTextColor(HWND window) {
+    CHARFORMATW format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_COLOR;
+    SendMessageW(window, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    if (format.dwEffects & CFE_AUTOCOLOR) return std::nullopt;
+    return format.crTextColor;
 }
 
 } // namespace hueloom

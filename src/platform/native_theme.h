@@ -30,7 +30,11 @@ void setTitleBarAttributes(HWND window, bool dark, std::optional<COLORREF> capti
                            std::optional<COLORREF> captionText);
 
 // Rich edits take their colours by message. nullopt: back to the system background.
-void setRichEditBackground(HWND window, std::optional<COLORREF> color);
-void setRichEditTextColor(HWND window, COLORREF color);
+// Answers the background the rich edit had before.
+COLORREF setRichEditBackground(HWND window, std::optional<COLORREF> color);
+// The colour of all the text; nullopt: the automatic colour, which follows the system's.
+void setRichEditTextColor(HWND window, std::optional<COLORREF> color);
+// The default text colour; nullopt while it is the automatic one.
+[[nodiscard]] std::optional<COLORREF> richEditTextColor(HWND window);
 
 } // namespace hueloom

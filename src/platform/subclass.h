@@ -12,6 +12,14 @@ enum class SubclassId : UINT_PTR {
     Glyph = 18503,
     Color = 18517,
     OverlayObject = 18521,
+    // Controls the plug-in draws itself, one painter each.
+    HeaderPaint = 18601,
+    TabPaint = 18602,
+    ProgressPaint = 18603,
+    GroupBoxPaint = 18604,
+    StatusBarPaint = 18605,
+    ToolTipPaint = 18606,
+    // Controls drawn where the system has no dark theme for them; menu bars; message boxes.
     PushButton = 18527,
     UpDown = 18531,
     ScrollBar = 18533,

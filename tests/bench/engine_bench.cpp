@@ -11,6 +11,7 @@
 #include "bench.h"
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
+#include "engine/control_painting.h"
 #include "engine/host_window.h"
 #include "engine/registry.h"
 #include "engine/theme_removal.h"
@@ -152,6 +153,8 @@ double timeUs(Work&& work) {
 void forgetTheming() {
     removeColorSubclasses();
     removeGlyphSubclasses();
+    (void)removeControlPainters();
+    hueloom::windowRegistry().originalLooks.clear();
     hueloom::windowRegistry().themedControls.clear();
     hueloom::windowRegistry().titleBarWindows.clear();
 }

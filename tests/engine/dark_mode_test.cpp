@@ -159,7 +159,7 @@ TEST_CASE("without the attribute function no title bar is recorded") {
     CHECK(hueloom::windowRegistry().titleBarWindows.empty());
 }
 
-TEST_CASE("group boxes get the theme name but never the glyph subclass") {
+TEST_CASE("group boxes get the theme name and their own painter, never the glyph subclass") {
     EngineScene scene(19045);
     HWND group = scene.child(WC_BUTTONW, BS_GROUPBOX);
     HWND check = scene.child(WC_BUTTONW, BS_AUTOCHECKBOX);
@@ -167,9 +167,13 @@ TEST_CASE("group boxes get the theme name but never the glyph subclass") {
     refreshWindows(hueloom::RefreshScope::NewWindowsOnly);
     const SystemCallLog& log = SystemCallLog::current();
     CHECK(log.lastThemeFor(group) == L"DarkMode_Explorer");
-    CHECK(log.subclassCallsFor(group) == 0);
+    CHECK(log.subclassCallsFor(group) == 1);
     CHECK_FALSE(hueloom::windowRegistry().glyphSubclassed.contains(group));
+    const hueloom::SubclassId* painter = hueloom::windowRegistry().paintedControls.find(group);
+    REQUIRE(painter != nullptr);
+    CHECK(*painter == hueloom::SubclassId::GroupBoxPaint);
     CHECK(hueloom::windowRegistry().glyphSubclassed.contains(check));
+    CHECK_FALSE(hueloom::windowRegistry().paintedControls.contains(check));
 }
 
 TEST_CASE("rich edits: background always, text colour only with article text") {

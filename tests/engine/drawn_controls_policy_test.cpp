@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 #include "engine/combo_button.h"
-#include "engine/drawn_controls.h"
+#include "engine/fallback_painting.h"
 #include "engine/native_theming.h"
 #include "engine/push_button.h"
 #include "engine/registry.h"
@@ -17,7 +17,7 @@
 #include "engine/up_down.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "live_host.h"
+#include "look_scene.h"
 #include "theme/theme_state.h"
 
 using namespace testing;
@@ -50,8 +50,8 @@ int themedIn(int build, bool withOrdinals, Mode mode) {
     Controls controls(scene);
     scene.setMode(mode);
     hueloom::refreshWindows(hueloom::RefreshScope::AllWindows);
-    CHECK_FALSE(hueloom::windowRegistry().drawnControls.contains(controls.check));
-    CHECK_FALSE(hueloom::windowRegistry().drawnControls.contains(controls.group));
+    CHECK_FALSE(hueloom::windowRegistry().fallbackPainted.contains(controls.check));
+    CHECK_FALSE(hueloom::windowRegistry().fallbackPainted.contains(controls.group));
     return controls.drawnCount();
 }
 
@@ -77,7 +77,7 @@ TEST_CASE("with the native dark theme the controls keep the system's dark names"
     CHECK(log.lastThemeFor(controls.scrollBar) == L"DarkMode_Explorer");
     CHECK(log.lastThemeFor(controls.upDown) == L"DarkMode_Explorer");
     CHECK(log.lastThemeFor(controls.combo) == L"DarkMode_CFD");
-    CHECK(hueloom::windowRegistry().drawnControls.empty());
+    CHECK(hueloom::windowRegistry().fallbackPainted.empty());
 }
 
 TEST_CASE("colours without an active theme (a caption colour in System mode) draw nothing") {
@@ -98,20 +98,20 @@ TEST_CASE("Reset takes every drawing subclass off; a destroyed control takes its
 
     SUBCASE("destroyed") {
         DestroyWindow(controls.scrollBar);
-        CHECK_FALSE(hueloom::windowRegistry().drawnControls.contains(controls.scrollBar));
-        CHECK(hueloom::windowRegistry().drawnControls.size() == 3);
+        CHECK_FALSE(hueloom::windowRegistry().fallbackPainted.contains(controls.scrollBar));
+        CHECK(hueloom::windowRegistry().fallbackPainted.size() == 3);
     }
     SUBCASE("Reset") {
         hueloom::restoreStockLook();
         CHECK(controls.drawnCount() == 0);
-        CHECK(hueloom::windowRegistry().drawnControls.empty());
+        CHECK(hueloom::windowRegistry().fallbackPainted.empty());
         // A later pass in System mode puts nothing back.
         hueloom::refreshWindows(hueloom::RefreshScope::AllWindows);
         CHECK(controls.drawnCount() == 0);
     }
     SUBCASE("switching to a native dark theme hands the painting back at once") {
         testing::installRecordingSystem(19045, true);
-        CHECK_FALSE(hueloom::drawsStandardControls());
+        CHECK_FALSE(hueloom::fallbackPaintingInForce());
         // Still subclassed until Reset, but painting passes through.
         DibCanvas canvas(120, 24);
         canvas.fill(RGB(255, 0, 255));
@@ -127,31 +127,31 @@ TEST_CASE("without SetWindowSubclass nothing is drawn and nothing is recorded") 
     testing::TestSeam::system().setWindowSubclass = nullptr;
     hueloom::refreshWindows(hueloom::RefreshScope::AllWindows);
     CHECK(controls.drawnCount() == 0);
-    CHECK(hueloom::windowRegistry().drawnControls.empty());
+    CHECK(hueloom::windowRegistry().fallbackPainted.empty());
 }
 
 TEST_CASE("many theme switches leave no GDI object and no subclass behind") {
-    LiveHost host;
+    LookScene host;
     host.child(L"Button", BS_DEFPUSHBUTTON, {10, 10, 110, 40}, L"OK");
     host.child(L"ScrollBar", SBS_VERT, {120, 10, 138, 150});
     host.child(UPDOWN_CLASSW, 0, {150, 10, 170, 50});
     host.child(L"ComboBox", CBS_DROPDOWN, {180, 10, 330, 200});
-    themeDark();
-    resetTheme();
+    host.apply(Look::Dark);
+    host.reset();
     pumpMessages(50);
     const int freeBefore = freeGdiHandles();
     for (int round = 0; round < 40; ++round) {
-        themeDark();
+        host.apply(Look::Dark);
         pumpMessages(5);
-        themeCustom();
-        themeLight();
+        host.apply(Look::Custom);
+        host.apply(Look::Light);
         pumpMessages(5);
-        resetTheme();
+        host.reset();
     }
     pumpMessages(50);
     CHECK(freeGdiHandles() >= freeBefore);
-    CHECK(hueloom::windowRegistry().drawnControls.empty());
-    for (HWND child = GetWindow(host.window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    CHECK(hueloom::windowRegistry().fallbackPainted.empty());
+    for (HWND child = GetWindow(host.host(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         CHECK_FALSE(hasSubclass(child, hueloom::pushButtonSubclassProc, idOf(SubclassId::PushButton)));
         CHECK_FALSE(hasSubclass(child, hueloom::scrollBarSubclassProc, idOf(SubclassId::ScrollBar)));
         CHECK_FALSE(hasSubclass(child, hueloom::upDownSubclassProc, idOf(SubclassId::UpDown)));

@@ -13,8 +13,7 @@
 #include "engine/theming_pass.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "paint/face_colors.h"
-#include "paint/paint_colors.h"
+#include "paint/surface_colors.h"
 #include "platform/subclass.h"
 #include "platform/uah_menu.h"
 #include "theme/theme_state.h"
@@ -139,12 +138,13 @@ TEST_CASE("the system's menu-bar messages are answered in the theme on a build w
         const auto normal = itemCanvas(0);
         CHECK(normal->pixel(1, 1) == t.pageBack);
         CHECK(count(*normal, item, t.controlText) > 10);
-        CHECK(itemCanvas(ODS_HOTLIGHT)->pixel(1, 1) == hueloom::faceShade(t.pageBack, t.controlText, {true, false, true}));
-        CHECK(itemCanvas(ODS_SELECTED)->pixel(1, 1) == hueloom::faceShade(t.pageBack, t.controlText, {false, true, true}));
+        const hueloom::Surface page = hueloom::pageSurface(t);
+        CHECK(itemCanvas(ODS_HOTLIGHT)->pixel(1, 1) == page.hotFace);
+        CHECK(itemCanvas(ODS_SELECTED)->pixel(1, 1) == page.pressedFace);
         for (UINT dim : {UINT(ODS_GRAYED), UINT(ODS_DISABLED), UINT(ODS_INACTIVE)}) {
             const auto dimmed = itemCanvas(dim);
             CHECK(count(*dimmed, item, t.controlText) == 0);
-            CHECK(count(*dimmed, item, hueloom::disabledColor(t.pageBack, t.controlText)) > 10);
+            CHECK(count(*dimmed, item, hueloom::pageSurface(t).disabledText) > 10);
         }
         // A position the menu does not have draws only its background.
         const auto missing = itemCanvas(0, 9);

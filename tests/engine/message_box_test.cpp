@@ -8,12 +8,12 @@
 
 #include <utility>
 
-#include "engine/drawn_controls.h"
+#include "engine/fallback_painting.h"
 #include "engine/message_box.h"
 #include "engine/registry.h"
 #include "engine_scene.h"
 #include "fixtures.h"
-#include "live_host.h"
+#include "look_scene.h"
 #include "platform/subclass.h"
 #include "plugin/lifecycle.h"
 #include "support/screen_pixels.h"
@@ -50,7 +50,7 @@ BOOL CALLBACK findBox(HWND window, LPARAM found) {
 BOOL CALLBACK noteChild(HWND child, LPARAM) {
     const hueloom::ThemedWindowRegistry& registry = hueloom::windowRegistry();
     report().themedChildren += registry.themedControls.contains(child);
-    report().drawnButtons += registry.drawnControls.contains(child);
+    report().drawnButtons += registry.fallbackPainted.contains(child);
     return TRUE;
 }
 
@@ -76,56 +76,52 @@ int alert(HWND owner, const wchar_t* text = L"The file was saved.") {
     return MessageBoxW(owner, text, L"Publication", MB_OK | MB_ICONINFORMATION);
 }
 
-double offThemeShare(const PixelGrid& grid) {
-    const hueloom::ThemeState& t = hueloom::currentTheme();
-    return shareFarFrom(grid,
-                        {t.controlBack, t.pageBack, t.controlText, t.accent, hueloom::contrastShade(t.pageBack),
-                         hueloom::contrastShade(t.controlBack)},
-                        8);
-}
-
-// Text is thin: a look mostly in the text colour is a light stock look under a dark theme.
-double textShare(const PixelGrid& grid) { return 1.0 - shareFarFrom(grid, {hueloom::currentTheme().controlText}, 8); }
-
-// The icon's 32 x 32 pixels and the text's smoothed edges (measured 6.3 to 6.6 %); text in
-// at most a fifth of the box.
-constexpr double kMessageBoxBound = 0.08;
-constexpr double kTextBound = 0.2;
+// Within this every pixel counts as one of the theme's colours, as in the other look tests:
+// the button's face and frame are mixes of at most 30 % of the text into a ground.
+constexpr int kShadeTolerance = 72;
+// The icon's 32 x 32 pixels are off the theme (measured 3.2 to 3.4 % of the box).
+constexpr double kOffThemeBound = 0.05;
+// Text is written on grounds: a box mostly in the text colour is a light box in a dark theme.
+constexpr double kTextBound = 0.35;
 
 } // namespace
 
 TEST_CASE("message boxes in Dark, Light and custom colours, and in the stock look after Reset") {
-    LiveHost host;
-    REQUIRE(alert(host.window()) == IDOK);
+    LookScene host;
+    REQUIRE(alert(host.host()) == IDOK);
     const PixelGrid stock = report().pixels;
     REQUIRE_FALSE(stock.empty());
     CHECK_FALSE(report().subclassed);
 
-    // Wine's stock message box is in Light's very colours, so only Dark and the custom
-    // colours can be told from it.
-    const std::pair<void (*)(), bool> themes[] = {{themeDark, true}, {themeLight, false}, {themeCustom, true}};
-    for (const auto& [theme, differsFromStock] : themes) {
-        theme();
+    for (Look look : kAllLooks) {
+        INFO(lookName(look));
+        host.apply(look);
         CHECK(hueloom::messageBoxHook() != nullptr);
-        REQUIRE(alert(host.window()) == IDOK);
+        REQUIRE(alert(host.host()) == IDOK);
         const BoxReport& r = report();
         CHECK(r.subclassed);
         CHECK(r.registered);
         CHECK(r.drawnButtons == 1);
         CHECK(r.themedChildren >= 3);  // the icon, the text and the button
-        CHECK(offThemeShare(r.pixels) <= kMessageBoxBound);
-        CHECK(textShare(r.pixels) <= kTextBound);
-        // The measures tell the stock look apart.
-        if (differsFromStock) CHECK((offThemeShare(stock) > kMessageBoxBound || textShare(stock) > kTextBound));
+        const LookShares themed = measureLook(r.pixels, kShadeTolerance);
+        CHECK(themed.offTheme <= kOffThemeBound);
+        CHECK(themed.text <= kTextBound);
+        // The measure tells the stock look apart, but from Light, whose very colours Wine's
+        // stock message box has.
+        if (look != Look::Light) {
+            const LookShares system = measureLook(stock, kShadeTolerance);
+            CHECK((system.offTheme > kOffThemeBound || system.text > kTextBound));
+        }
         // Closed: nothing of it is remembered.
         CHECK_FALSE(IsWindow(r.box));
         CHECK(hueloom::windowRegistry().messageBoxes.empty());
-        CHECK(hueloom::windowRegistry().drawnControls.empty());
+        CHECK(hueloom::windowRegistry().fallbackPainted.empty());
+        host.reset();
     }
 
-    resetTheme();
+    host.reset();
     CHECK(hueloom::messageBoxHook() == nullptr);
-    REQUIRE(alert(host.window()) == IDOK);
+    REQUIRE(alert(host.host()) == IDOK);
     CHECK_FALSE(report().subclassed);
     CHECK(countDifferent(stock, report().pixels, 0) == 0);
 }
@@ -145,8 +141,8 @@ INT_PTR CALLBACK plainDialogProc(HWND, UINT message, WPARAM, LPARAM) { return me
 } // namespace
 
 TEST_CASE("a dialog that is not a message box is let go as soon as its controls exist") {
-    LiveHost host;
-    themeDark();
+    LookScene host;
+    host.apply(Look::Dark);
     EditDialogTemplate t{};
     t.dialog.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
     t.dialog.cdit = 1;
@@ -158,7 +154,7 @@ TEST_CASE("a dialog that is not a message box is let go as soon as its controls 
     t.edit.id = 100;
     t.editClassMarker = 0xFFFF;
     t.editClassAtom = 0x0081;  // Edit
-    HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &t.dialog, host.window(), plainDialogProc, 0);
+    HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &t.dialog, host.host(), plainDialogProc, 0);
     REQUIRE(dialog);
     CHECK_FALSE(hasSubclass(dialog, hueloom::messageBoxSubclassProc, hueloom::idOf(hueloom::SubclassId::MessageBox)));
     CHECK(hueloom::windowRegistry().messageBoxes.empty());
@@ -167,15 +163,15 @@ TEST_CASE("a dialog that is not a message box is let go as soon as its controls 
 }
 
 TEST_CASE("the hook goes with System mode and host message 2, and is never set without colours") {
-    LiveHost host;
+    LookScene host;
     SUBCASE("System mode") {
-        themeDark();
+        host.apply(Look::Dark);
         REQUIRE(hueloom::messageBoxHook() != nullptr);
         REQUIRE(executeAction(2, {"System"}) == 1);
         CHECK(hueloom::messageBoxHook() == nullptr);
     }
     SUBCASE("host message 2") {
-        themeLight();
+        host.apply(Look::Light);
         REQUIRE(hueloom::messageBoxHook() != nullptr);
         hueloom::handleHostMessage(2);
         CHECK(hueloom::messageBoxHook() == nullptr);
@@ -187,18 +183,18 @@ TEST_CASE("the hook goes with System mode and host message 2, and is never set w
     }
     SUBCASE("without SetWindowsHookExW: no hook, the message box shows as it comes") {
         TestSeam::system().setWindowsHookExW = nullptr;
-        themeDark();
+        host.apply(Look::Dark);
         CHECK(hueloom::messageBoxHook() == nullptr);
-        REQUIRE(alert(host.window()) == IDOK);
+        REQUIRE(alert(host.host()) == IDOK);
         CHECK_FALSE(report().subclassed);
     }
 }
 
 TEST_CASE("message boxes shown one after another leave no GDI object behind") {
-    LiveHost host;
-    themeDark();
-    REQUIRE(alert(host.window()) == IDOK);
+    LookScene host;
+    host.apply(Look::Dark);
+    REQUIRE(alert(host.host()) == IDOK);
     const int freeBefore = freeGdiHandles();
-    for (int i = 0; i < 3; ++i) REQUIRE(alert(host.window()) == IDOK);
+    for (int i = 0; i < 3; ++i) REQUIRE(alert(host.host()) == IDOK);
     CHECK(freeGdiHandles() >= freeBefore);
 }

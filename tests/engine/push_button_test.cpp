@@ -8,9 +8,9 @@
 #include "engine/push_button.h"
 #include "engine/registry.h"
 #include "fixtures.h"
-#include "live_host.h"
+#include "look_scene.h"
 #include "overlay_test_helpers.h"
-#include "paint/paint_colors.h"
+#include "paint/surface_colors.h"
 #include "paint/push_button_painter.h"
 #include "support/screen_pixels.h"
 #include "theme/theme_state.h"
@@ -24,7 +24,7 @@ constexpr RECT kBox{10, 10, 130, 50};  // 120 x 40
 
 const hueloom::ThemeState& theme() { return hueloom::currentTheme(); }
 
-bool isDrawn(HWND button) { return hueloom::windowRegistry().drawnControls.contains(button); }
+bool isDrawn(HWND button) { return hueloom::windowRegistry().fallbackPainted.contains(button); }
 
 int countColour(const PixelGrid& grid, COLORREF colour) {
     int count = 0;
@@ -38,45 +38,45 @@ COLORREF faceOf(const PixelGrid& grid) { return grid.at(6, 20); }
 } // namespace
 
 TEST_CASE("push buttons in Dark: normal, hot, pressed, default, focused and disabled") {
-    LiveHost host;
+    LookScene host;
     HWND button = host.child(L"Button", BS_PUSHBUTTON, kBox, L"Apply");
     HWND other = host.child(L"Button", BS_PUSHBUTTON, {10, 60, 130, 100}, L"Other");
-    themeDark();
+    host.apply(Look::Dark);
     REQUIRE(isDrawn(button));
-    const Color back = theme().controlBack, text = theme().controlText, page = theme().pageBack;
+    const hueloom::Surface on = hueloom::controlSurface(theme());
 
-    SUBCASE("normal: control face, a one-pixel border in the page's contrast shade, caption in the text colour") {
+    SUBCASE("normal: the raised face, a one-pixel frame, the caption in the text colour") {
         const PixelGrid p = printClient(button);
-        CHECK(p.at(0, 0) == hueloom::contrastShade(page));
-        CHECK(p.at(119, 39) == hueloom::contrastShade(page));
-        CHECK(p.at(1, 1) == back);
-        CHECK(faceOf(p) == back);
-        CHECK(countColour(p, text) > 20);
+        CHECK(p.at(0, 0) == on.frame);
+        CHECK(p.at(119, 39) == on.frame);
+        CHECK(p.at(1, 1) == on.face);
+        CHECK(faceOf(p) == on.face);
+        CHECK(countColour(p, on.text) > 20);
     }
-    SUBCASE("hot: the face takes 12 % of the text colour, and only this button is hot") {
+    SUBCASE("hot: the hot face, and only this button is hot") {
         moveCursorOver(button);
         SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-        CHECK(faceOf(printClient(button)) == hueloom::blendColors(back, text, 12));
+        CHECK(faceOf(printClient(button)) == on.hotFace);
         moveCursorOver(other);
         SendMessageW(other, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-        CHECK(faceOf(printClient(button)) == back);
-        CHECK(faceOf(printClient(other)) == hueloom::blendColors(back, text, 12));
+        CHECK(faceOf(printClient(button)) == on.face);
+        CHECK(faceOf(printClient(other)) == on.hotFace);
         SendMessageW(other, WM_MOUSELEAVE, 0, 0);
-        CHECK(faceOf(printClient(other)) == back);
+        CHECK(faceOf(printClient(other)) == on.face);
     }
-    SUBCASE("pressed: 24 % of the text colour, painted over at once") {
+    SUBCASE("pressed: the pressed face, painted over at once") {
         SendMessageW(button, BM_SETSTATE, TRUE, 0);
         CHECK_FALSE(hasPendingPaint(button));
-        CHECK(faceOf(captureClient(button)) == hueloom::blendColors(back, text, 24));
+        CHECK(faceOf(captureClient(button)) == on.pressedFace);
         SendMessageW(button, BM_SETSTATE, FALSE, 0);
-        CHECK(faceOf(captureClient(button)) == back);
+        CHECK(faceOf(captureClient(button)) == on.face);
     }
     SUBCASE("default: a border of two pixels in the accent colour") {
         SendMessageW(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
         const PixelGrid p = printClient(button);
         CHECK(p.at(0, 20) == theme().accent);
         CHECK(p.at(1, 20) == theme().accent);
-        CHECK(p.at(2, 20) == back);
+        CHECK(p.at(2, 20) == on.face);
         CHECK(p.at(118, 38) == theme().accent);
     }
     SUBCASE("focused: a focus rectangle inside the border, nowhere else") {
@@ -93,13 +93,16 @@ TEST_CASE("push buttons in Dark: normal, hot, pressed, default, focused and disa
             }
         }
     }
-    SUBCASE("disabled: caption and border in the disabled blend, no text colour left") {
+    SUBCASE("disabled: caption and border in the disabled text colour, no text colour left") {
         EnableWindow(button, FALSE);
         const PixelGrid p = printClient(button);
-        CHECK(p.at(0, 0) == hueloom::disabledColor(page, text));
-        CHECK(faceOf(p) == back);
-        CHECK(countColour(p, hueloom::disabledColor(back, text)) > 20);
-        CHECK(countColour(p, text) == 0);
+        CHECK(p.at(0, 0) == on.disabledText);
+        CHECK(faceOf(p) == on.face);
+        int caption = 0;
+        for (int y = 2; y < 38; ++y)
+            for (int x = 2; x < 118; ++x) caption += p.at(x, y) == on.disabledText;
+        CHECK(caption > 20);
+        CHECK(countColour(p, on.text) == 0);
     }
 }
 
@@ -116,7 +119,7 @@ LRESULT CALLBACK answersImage(HWND window, UINT message, WPARAM wParam, LPARAM l
 } // namespace
 
 TEST_CASE("buttons the system keeps: images, owner drawing, check boxes, split buttons") {
-    LiveHost host;
+    LookScene host;
     HWND ownerDrawn = host.child(L"Button", BS_OWNERDRAW, kBox);
     HWND bitmapStyle = host.child(L"Button", BS_PUSHBUTTON | BS_BITMAP, {10, 60, 130, 100});
     HWND withImage = host.child(L"Button", BS_PUSHBUTTON, {10, 110, 130, 150}, L"Image");
@@ -125,7 +128,7 @@ TEST_CASE("buttons the system keeps: images, owner drawing, check boxes, split b
     SetWindowSubclass(withImage, answersImage, 1, 0);
     SetWindowSubclass(later, answersImage, 1, 0);
     g_imageSet = true;
-    themeDark();
+    host.apply(Look::Dark);
     g_imageSet = false;
     CHECK_FALSE(isDrawn(ownerDrawn));
     CHECK_FALSE(isDrawn(bitmapStyle));
@@ -134,10 +137,10 @@ TEST_CASE("buttons the system keeps: images, owner drawing, check boxes, split b
     CHECK_FALSE(isDrawn(later));
 
     // An image or style that comes after theming hands the paint back to the system.
-    resetTheme();
-    themeDark();
+    host.reset();
+    host.apply(Look::Dark);
     REQUIRE(isDrawn(later));
-    const Color face = theme().controlBack;
+    const Color face = hueloom::controlSurface(theme()).face;
     CHECK(faceOf(printClient(later)) == face);
     g_imageSet = true;
     CHECK(faceOf(printClient(later)) != face);
@@ -166,7 +169,7 @@ RECT captionExtent(HWND button) {
 } // namespace
 
 TEST_CASE("captions placed as the button's alignment and multi-line styles say") {
-    LiveHost host;
+    LookScene host;
     const auto button = [&](DWORD style, int row, const wchar_t* caption = L"Go") {
         return host.child(L"Button", BS_PUSHBUTTON | style, {10, 10 + row * 70, 130, 70 + row * 70}, caption);
     };
@@ -175,7 +178,7 @@ TEST_CASE("captions placed as the button's alignment and multi-line styles say")
     HWND bottomRight = button(BS_RIGHT | BS_BOTTOM, 2);
     HWND wrapped = button(BS_MULTILINE, 3, L"Several words that wrap");
     HWND explicitCentre = button(BS_CENTER | BS_VCENTER, 4);
-    themeLight();
+    host.apply(Look::Light);
     const RECT middle = captionExtent(centred);
     const RECT upper = captionExtent(topLeft);
     const RECT lower = captionExtent(bottomRight);
@@ -193,15 +196,15 @@ TEST_CASE("captions placed as the button's alignment and multi-line styles say")
 }
 
 TEST_CASE("push-button borders scale with DPI: 1 and 2 pixels at 96, 2 and 4 at 192") {
-    LiveHost host;
-    themeLight();
+    LookScene host;
+    host.apply(Look::Light);
     const auto border = [&](bool isDefault, int dpi) {
         hueloom::PushButtonLook look;
         look.isDefault = isDefault;
         DibCanvas canvas(120, 60);
         hueloom::paintPushButton(canvas.dc(), {0, 0, 120, 60}, look, L"", nullptr, theme(), dpi);
         int width = 0;
-        while (width < 20 && canvas.pixel(width, 30) != theme().controlBack) ++width;
+        while (width < 20 && canvas.pixel(width, 30) != hueloom::controlSurface(theme()).face) ++width;
         return width;
     };
     CHECK(border(false, 96) == 1);
@@ -212,9 +215,9 @@ TEST_CASE("push-button borders scale with DPI: 1 and 2 pixels at 96, 2 and 4 at 
 }
 
 TEST_CASE("push-button paints hold no GDI object and leave the DC as they found it") {
-    LiveHost host;
+    LookScene host;
     HWND button = host.child(L"Button", BS_DEFPUSHBUTTON, kBox, L"&Apply");
-    themeDark();
+    host.apply(Look::Dark);
     SetFocus(button);
     DibCanvas canvas(120, 40);
     const DcSelection before(canvas.dc());

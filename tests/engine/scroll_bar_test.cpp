@@ -11,9 +11,10 @@
 #include "engine/registry.h"
 #include "engine/scroll_bar.h"
 #include "fixtures.h"
-#include "live_host.h"
+#include "look_scene.h"
+#include "scroll_recorder.h"
 #include "overlay_test_helpers.h"
-#include "paint/face_colors.h"
+#include "paint/surface_colors.h"
 #include "paint/scroll_bar_painter.h"
 #include "paint/scroll_geometry.h"
 #include "support/screen_pixels.h"
@@ -96,19 +97,19 @@ namespace {
 constexpr int kLength = 200, kThick = 18;
 
 struct BarScene {
-    LiveHost host;
+    LookScene host;
     HWND recorder = nullptr;
     HWND bar = nullptr;
 
     explicit BarScene(DWORD style = SBS_HORZ) {
-        recorder = createScrollRecorder(host.window(), {0, 0, 400, 300});
+        recorder = createScrollRecorder(host.host(), {0, 0, 400, 300});
         const RECT box = style & SBS_VERT ? RECT{20, 20, 20 + kThick, 20 + kLength}
                                           : RECT{20, 20, 20 + kLength, 20 + kThick};
         bar = host.child(L"ScrollBar", style, box, L"", recorder);
         SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 20, 30, 0};
         SetScrollInfo(bar, SB_CTL, &info, TRUE);
-        themeDark();
-        REQUIRE(hueloom::windowRegistry().drawnControls.contains(bar));
+        host.apply(Look::Dark);
+        REQUIRE(hueloom::windowRegistry().fallbackPainted.contains(bar));
         scrollNotes().clear();
     }
     ScrollLayout layout() const { return hueloom::scrollLayout(kLength, kThick, {0, 100, 20, position()}, kThick / 2); }
@@ -180,7 +181,7 @@ TEST_CASE("a drawn scroll bar sends its parent what the system's bar sends") {
     SUBCASE("a lost capture ends the hold with SB_ENDSCROLL and no final position") {
         SendMessageW(s.bar, WM_LBUTTONDOWN, MK_LBUTTON, s.at(s.layout().thumbStart + 2));
         SendMessageW(s.bar, WM_MOUSEMOVE, MK_LBUTTON, s.at(s.layout().thumbStart + 30));
-        SetCapture(s.host.window());
+        SetCapture(s.host.host());
         ReleaseCapture();
         CHECK(s.codes() == std::vector<int>{SB_THUMBTRACK, SB_ENDSCROLL});
         CHECK(hueloom::drawnControlPointer().pressedWindow == nullptr);
@@ -205,7 +206,9 @@ TEST_CASE("a drawn scroll bar sends its parent what the system's bar sends") {
 TEST_CASE("a drawn scroll bar's states on screen") {
     BarScene s;
     const hueloom::ThemeState& t = hueloom::currentTheme();
-    const COLORREF thumb = hueloom::contrastShade(t.controlBack);
+    const hueloom::Surface on = hueloom::controlSurface(t);
+    const COLORREF thumb = on.frame;
+    const hueloom::Surface onThumb = hueloom::surfaceOn(thumb, t.controlText);
     const auto thumbPixel = [&] { return printClient(s.bar).at((s.layout().thumbStart + s.layout().thumbEnd) / 2, kThick / 2); };
     const auto arrowFace = [&](int along) { return printClient(s.bar).at(along, 2); };
 
@@ -215,17 +218,17 @@ TEST_CASE("a drawn scroll bar's states on screen") {
 
     SUBCASE("hot thumb, pressed arrow, dragged thumb") {
         SendMessageW(s.bar, WM_MOUSEMOVE, 0, s.at(s.layout().thumbStart + 2));
-        CHECK(thumbPixel() == hueloom::faceShade(thumb, t.controlText, {true, false, true}));
+        CHECK(thumbPixel() == onThumb.hotFace);
         SendMessageW(s.bar, WM_LBUTTONDOWN, MK_LBUTTON, s.at(kLength - 5));
-        CHECK(arrowFace(kLength - 2) == hueloom::faceShade(t.controlBack, t.controlText, {false, true, true}));
+        CHECK(arrowFace(kLength - 2) == on.pressedFace);
         SendMessageW(s.bar, WM_LBUTTONUP, 0, s.at(kLength - 5));
-        CHECK(arrowFace(kLength - 2) != hueloom::faceShade(t.controlBack, t.controlText, {false, true, true}));
+        CHECK(arrowFace(kLength - 2) != on.pressedFace);
         SendMessageW(s.bar, WM_LBUTTONDOWN, MK_LBUTTON, s.at(s.layout().thumbStart + 2));
         SendMessageW(s.bar, WM_MOUSEMOVE, MK_LBUTTON, s.at(s.layout().thumbStart + 60));
         // The thumb follows the drag although the parent has not moved the position yet.
         const ScrollLayout dragged = hueloom::scrollLayout(kLength, kThick, {0, 100, 20, scrollNotes().back().position}, 9);
         CHECK(printClient(s.bar).at((dragged.thumbStart + dragged.thumbEnd) / 2, kThick / 2) ==
-              hueloom::faceShade(thumb, t.controlText, {false, true, true}));
+              onThumb.pressedFace);
         SendMessageW(s.bar, WM_LBUTTONUP, 0, 0);
     }
     SUBCASE("focus outlines the thumb in the accent, without the system's blinking caret") {
@@ -242,7 +245,7 @@ TEST_CASE("a drawn scroll bar's states on screen") {
         const PixelGrid p = printClient(s.bar);
         CHECK(p.at((s.layout().thumbStart + s.layout().thumbEnd) / 2, kThick / 2) == t.controlBack);
         int disabled = 0;
-        for (COLORREF pixel : p.pixels) disabled += pixel == hueloom::faceText(t.controlBack, t.controlText, {false, false, false});
+        for (COLORREF pixel : p.pixels) disabled += pixel == on.disabledText;
         CHECK(disabled > 10);
     }
     SUBCASE("a position set with a redraw is painted by the subclass, not the system") {
@@ -260,8 +263,8 @@ TEST_CASE("a drawn scroll bar's states on screen") {
 TEST_CASE("Reset in the middle of a drag leaves a stock scroll bar that scrolls by itself") {
     BarScene s;
     SendMessageW(s.bar, WM_LBUTTONDOWN, MK_LBUTTON, s.at(s.layout().thumbStart + 2));
-    resetTheme();
-    CHECK(hueloom::windowRegistry().drawnControls.empty());
+    s.host.reset();
+    CHECK(hueloom::windowRegistry().fallbackPainted.empty());
     CHECK(hueloom::drawnControlPointer().pressedWindow == nullptr);
     CHECK(GetCapture() != s.bar);
     KillTimer(s.bar, hueloom::kScrollRepeatTimerId);

@@ -7,11 +7,10 @@
 
 #include "engine/registry.h"
 #include "fixtures.h"
-#include "live_host.h"
+#include "look_scene.h"
 #include "overlay_test_helpers.h"
-#include "paint/face_colors.h"
 #include "paint/face_painter.h"
-#include "paint/paint_colors.h"
+#include "paint/surface_colors.h"
 #include "paint/scroll_bar_painter.h"
 #include "paint/up_down_painter.h"
 #include "support/screen_pixels.h"
@@ -22,11 +21,8 @@ using namespace testing;
 namespace {
 
 const hueloom::ThemeState& theme() { return hueloom::currentTheme(); }
-hueloom::Color hotFace() { return hueloom::faceShade(theme().controlBack, theme().controlText, {true, false, true}); }
-hueloom::Color pressedFace() {
-    return hueloom::faceShade(theme().controlBack, theme().controlText, {false, true, true});
-}
-bool isDrawn(HWND window) { return hueloom::windowRegistry().drawnControls.contains(window); }
+hueloom::Surface surface() { return hueloom::controlSurface(theme()); }
+bool isDrawn(HWND window) { return hueloom::windowRegistry().fallbackPainted.contains(window); }
 
 // The arrow's pixels in the text colour, row by row from the top: an up arrow widens downwards.
 std::vector<int> rowWidths(const PixelGrid& grid, const RECT& area, COLORREF colour) {
@@ -71,19 +67,19 @@ TEST_CASE("up-down halves and hit-testing") {
 }
 
 TEST_CASE("a drawn up-down: hot and held arrows, and the buddy still counts") {
-    LiveHost host;
+    LookScene host;
     HWND buddy = host.child(L"Edit", WS_BORDER | ES_NUMBER, {10, 10, 90, 34}, L"3");
     HWND upDown = host.child(UPDOWN_CLASSW, UDS_SETBUDDYINT, {100, 10, 120, 50});
     SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
     SendMessageW(upDown, UDM_SETRANGE32, 0, 10);
     SendMessageW(upDown, UDM_SETPOS32, 0, 3);
-    themeDark();
+    host.apply(Look::Dark);
     REQUIRE(isDrawn(upDown));
     const auto faceAt = [&](int y) { return printClient(upDown).at(3, y); };
 
-    CHECK(faceAt(5) == theme().controlBack);
-    CHECK(faceAt(35) == theme().controlBack);
-    CHECK(printClient(upDown).at(0, 5) == hueloom::contrastShade(theme().pageBack));
+    CHECK(faceAt(5) == surface().face);
+    CHECK(faceAt(35) == surface().face);
+    CHECK(printClient(upDown).at(0, 5) == surface().frame);
     const RECT upper{0, 0, 20, 20}, lower{0, 20, 20, 40};
     std::vector<int> up = rowWidths(printClient(upDown), upper, theme().controlText);
     std::vector<int> down = rowWidths(printClient(upDown), lower, theme().controlText);
@@ -94,28 +90,29 @@ TEST_CASE("a drawn up-down: hot and held arrows, and the buddy still counts") {
 
     moveCursorOver(upDown);
     SendMessageW(upDown, WM_MOUSEMOVE, 0, MAKELPARAM(5, 30));
-    CHECK(faceAt(35) == hotFace());
-    CHECK(faceAt(5) == theme().controlBack);
+    CHECK(faceAt(35) == surface().hotFace);
+    CHECK(faceAt(5) == surface().face);
 
     SendMessageW(upDown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    CHECK(faceAt(5) == pressedFace());
+    CHECK(faceAt(5) == surface().pressedFace);
     SendMessageW(upDown, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    CHECK(faceAt(5) != pressedFace());
+    CHECK(faceAt(5) != surface().pressedFace);
     CHECK(SendMessageW(upDown, UDM_GETPOS32, 0, 0) == 4);
 
     SendMessageW(upDown, WM_MOUSELEAVE, 0, 0);
-    CHECK(faceAt(35) == theme().controlBack);
+    CHECK(faceAt(35) == surface().face);
     EnableWindow(upDown, FALSE);
-    int disabled = 0;
-    for (COLORREF pixel : printClient(upDown).pixels)
-        disabled += pixel == hueloom::faceText(theme().controlBack, theme().controlText, {false, false, false});
-    CHECK(disabled > 6);
+    int arrows = 0;
+    const PixelGrid off = printClient(upDown);
+    for (int y = 1; y < 39; ++y)
+        for (int x = 1; x < 19; ++x) arrows += off.at(x, y) == surface().disabledText;
+    CHECK(arrows > 6);
 }
 
 TEST_CASE("a horizontal up-down shows left and right arrows") {
-    LiveHost host;
+    LookScene host;
     HWND upDown = host.child(UPDOWN_CLASSW, UDS_HORZ, {10, 10, 50, 30});
-    themeLight();
+    host.apply(Look::Light);
     const PixelGrid p = printClient(upDown);
     const auto columnHeights = [&](int from, int to) {
         std::vector<int> heights;
@@ -134,12 +131,12 @@ TEST_CASE("a horizontal up-down shows left and right arrows") {
 }
 
 TEST_CASE("a drawn combo box: frame, drop button, hot button, disabled, and simple ones left alone") {
-    LiveHost host;
+    LookScene host;
     HWND combo = host.child(L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL, {10, 10, 170, 200});
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Red"));
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
     HWND simple = host.child(L"ComboBox", CBS_SIMPLE, {200, 10, 360, 120});
-    themeDark();
+    host.apply(Look::Dark);
     REQUIRE(isDrawn(combo));
     CHECK_FALSE(isDrawn(simple));
 
@@ -149,37 +146,37 @@ TEST_CASE("a drawn combo box: frame, drop button, hot button, disabled, and simp
     const RECT& button = info.rcButton;
     const auto buttonFace = [&] { return printClient(combo).at(button.left + 1, button.top + 1); };
     const PixelGrid p = printClient(combo);
-    CHECK(p.at(0, 0) == hueloom::contrastShade(theme().pageBack));
+    CHECK(p.at(0, 0) == surface().frame);
     CHECK(p.at(1, 1) == theme().controlBack);
     CHECK(buttonFace() == theme().controlBack);
     CHECK(p.at((button.left + button.right - 1) / 2, (button.top + button.bottom - 1) / 2) == theme().controlText);
 
     moveCursorOver(combo);
     SendMessageW(combo, WM_MOUSEMOVE, 0, MAKELPARAM(button.left + 3, button.top + 3));
-    CHECK(buttonFace() == hotFace());
+    CHECK(buttonFace() == surface().hotFace);
     SendMessageW(combo, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));  // over the field
     CHECK(buttonFace() == theme().controlBack);
 
     EnableWindow(combo, FALSE);
-    CHECK(printClient(combo).at(0, 0) == hueloom::disabledColor(theme().pageBack, theme().controlText));
+    CHECK(printClient(combo).at(0, 0) == surface().disabledText);
     EnableWindow(combo, TRUE);
 
     SUBCASE("the frame and button are painted on screen too, over the combo box's own paint") {
         const PixelGrid screen = captureClient(combo);
-        CHECK(screen.at(0, 0) == hueloom::contrastShade(theme().pageBack));
+        CHECK(screen.at(0, 0) == surface().frame);
         CHECK(screen.at(button.left + 1, button.top + 1) == theme().controlBack);
     }
 }
 
 TEST_CASE("arrow buttons and scroll bars scale with the DC's resolution") {
-    LiveHost host;
-    themeDark();
+    LookScene host;
+    host.apply(Look::Dark);
     const hueloom::ThemeState& t = theme();
     const auto frameWidth = [&](int dpi) {
         DibCanvas canvas(40, 40);
         hueloom::paintArrowButton(canvas.dc(), {0, 0, 40, 40}, hueloom::ArrowDirection::Up, {}, t, dpi, true);
         int width = 0;
-        while (width < 10 && canvas.pixel(width, 20) == hueloom::contrastShade(t.pageBack)) ++width;
+        while (width < 10 && canvas.pixel(width, 20) == hueloom::controlSurface(t).frame) ++width;
         return width;
     };
     CHECK(frameWidth(96) == 1);

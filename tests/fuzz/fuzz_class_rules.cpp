@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::wstring name = lowerCase(narrowFromFuzzBytes(data + 4, size - 4));
     const ControlKind kind = classifyClassName(name, style);
     const int32_t value = static_cast<int32_t>(kind);
-    FUZZ_CHECK(value >= 0 && value <= 19);
+    FUZZ_CHECK(value >= 0 && value <= 20);
     FUZZ_CHECK(classifyClassName(name, style) == kind);
     if (name.empty()) FUZZ_CHECK(kind == ControlKind::None);
     if (name.find(L"neobookcheckbox") != std::wstring::npos) FUZZ_CHECK(kind == ControlKind::HostCheckBox);
@@ -27,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (kind == ControlKind::PushButton) FUZZ_CHECK(!isCheckRadioOrGroupType(style & 0xF));
     if (name.find(L"neobook") != std::wstring::npos)
-        FUZZ_CHECK(kind == ControlKind::None || value >= 17);
+        FUZZ_CHECK(kind == ControlKind::None || (value >= 17 && value <= 19));
     return 0;
 }

@@ -42,6 +42,10 @@ TEST_CASE("combo boxes, lists and the common controls") {
     CHECK(kindOf(L"msctls_updown32") == ControlKind::UpDown);
     CHECK(kindOf(L"systabcontrol32") == ControlKind::TabControl);
     CHECK(kindOf(L"msctls_progress32") == ControlKind::Progress);
+    CHECK(kindOf(L"msctls_statusbar32") == ControlKind::StatusBar);
+    // Appended after the host's kinds: the numbers ListWindows prints stay as they were.
+    CHECK(static_cast<int>(ControlKind::HostTrackBar) == 19);
+    CHECK(static_cast<int>(ControlKind::StatusBar) == 20);
 }
 
 TEST_CASE("\"static\" must be the whole name") {

@@ -1,6 +1,7 @@
-#include "engine/drawn_controls.h"
+#include "engine/fallback_painting.h"
 
 #include "engine/combo_button.h"
+#include "engine/control_painting.h"
 #include "engine/menu_bar.h"
 #include "engine/message_box.h"
 #include "engine/pointer_tracking.h"
@@ -18,22 +19,22 @@ namespace hueloom {
 
 namespace {
 
-struct DrawnKind {
+struct FallbackKind {
     ControlKind kind;
     SUBCLASSPROC procedure;
     SubclassId id;
     bool (*draws)(HWND window);
 };
 
-constexpr DrawnKind kDrawnKinds[] = {
+constexpr FallbackKind kFallbackKinds[] = {
     {ControlKind::PushButton, pushButtonSubclassProc, SubclassId::PushButton, drawsPushButton},
     {ControlKind::UpDown, upDownSubclassProc, SubclassId::UpDown, drawsUpDown},
     {ControlKind::ScrollBar, scrollBarSubclassProc, SubclassId::ScrollBar, drawsScrollBar},
     {ControlKind::ComboBox, comboButtonSubclassProc, SubclassId::ComboButton, drawsComboButton},
 };
 
-const DrawnKind* drawnKind(ControlKind kind) {
-    for (const DrawnKind& entry : kDrawnKinds)
+const FallbackKind* fallbackKind(ControlKind kind) {
+    for (const FallbackKind& entry : kFallbackKinds)
         if (entry.kind == kind) return &entry;
     return nullptr;
 }
@@ -45,12 +46,12 @@ bool themeColorsInForce() noexcept {
     return theme.active && theme.mode != Mode::System && themeBrushes().control && !shuttingDown();
 }
 
-bool drawsStandardControls() { return themeColorsInForce() && !nativeDarkThemeAvailable(); }
+bool fallbackPaintingInForce() { return themeColorsInForce() && !nativeDarkThemeAvailable(); }
 
-void installDrawnControl(HWND window, ControlKind kind) {
-    const DrawnKind* entry = drawnKind(kind);
-    if (!entry || !window || !canSubclass() || !drawsStandardControls()) return;
-    WindowMap<ControlKind>& drawn = windowRegistry().drawnControls;
+void installFallbackPainter(HWND window, ControlKind kind) {
+    const FallbackKind* entry = fallbackKind(kind);
+    if (!entry || !window || !canSubclass() || !fallbackPaintingInForce()) return;
+    WindowMap<ControlKind>& drawn = windowRegistry().fallbackPainted;
     if (drawn.contains(window) || !IsWindow(window) || !entry->draws(window)) return;
     if (installSubclass(window, entry->procedure, entry->id)) {
         drawn.set(window, kind);
@@ -59,18 +60,18 @@ void installDrawnControl(HWND window, ControlKind kind) {
     }
 }
 
-void forgetDrawnControl(HWND window, SUBCLASSPROC procedure, SubclassId id) {
+void forgetFallbackPainter(HWND window, SUBCLASSPROC procedure, SubclassId id) {
     removeSubclass(window, procedure, id);
-    windowRegistry().drawnControls.erase(window);
+    windowRegistry().fallbackPainted.erase(window);
     forgetPointerWindow(window);
 }
 
-void removeDrawnControls() {
-    WindowMap<ControlKind>& drawn = windowRegistry().drawnControls;
+void removeFallbackPainters() {
+    WindowMap<ControlKind>& drawn = windowRegistry().fallbackPainted;
     // Removing a subclass and repainting send messages: walk a copy of the keys.
     for (HWND window : drawn.keys()) {
         const ControlKind* kind = drawn.find(window);
-        const DrawnKind* entry = kind ? drawnKind(*kind) : nullptr;
+        const FallbackKind* entry = kind ? fallbackKind(*kind) : nullptr;
         if (!entry || !IsWindow(window)) continue;
         if (*kind == ControlKind::ScrollBar) endScrollBarHold(window);
         removeSubclass(window, entry->procedure, entry->id);
@@ -78,6 +79,7 @@ void removeDrawnControls() {
     }
     drawn.clear();
     drawnControlPointer() = DrawnControlPointer{};
+    setHotPart({});
     removeMenuBarTheming();
     removeMessageBoxTheming();
 }

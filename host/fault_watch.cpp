@@ -28,6 +28,23 @@ bool isFault(DWORD code) noexcept {
     }
 }
 
+LONG WINAPI reportCrash(EXCEPTION_POINTERS* info) {
+    const void* address = info->ExceptionRecord->ExceptionAddress;
+    char module[MAX_PATH] = "unknown module";
+    HMODULE owner = nullptr;
+    if (GetModuleHandleExA(
+            GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+            static_cast<const char*>(address), &owner))
+        GetModuleFileNameA(owner, module, MAX_PATH);
+    char line[MAX_PATH + 96];
+    std::snprintf(line, sizeof line, "host: crashed: exception 0x%08lX at %p in %s",
+                  static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode), address, module);
+    say(line);
+    // A fixed code: the exception's own would be cut to its low byte by the shell.
+    TerminateProcess(GetCurrentProcess(), kExitCrashed);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
 // Runs at the moment of the fault, possibly on an exhausted stack: it only notes.
 LONG CALLBACK noteFault(EXCEPTION_POINTERS* info) {
     const DWORD code = info->ExceptionRecord->ExceptionCode;
@@ -57,6 +74,11 @@ void watchForFaults() noexcept {
     FaultLog& log = session().faults;
     if (log.watching) return;
     log.watching = AddVectoredExceptionHandler(1, noteFault) != nullptr;
+}
+
+void reportCrashes() noexcept {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    SetUnhandledExceptionFilter(reportCrash);
 }
 
 int reportNewFaults(std::string_view where) {

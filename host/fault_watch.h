@@ -10,6 +10,10 @@ namespace standin {
 // Installs the handler once for the process.
 void watchForFaults() noexcept;
 
+// A crash ends the process with exit code 4 and a line saying where, instead of a crash
+// dialog that would keep a headless run waiting.
+void reportCrashes() noexcept;
+
 // Faults seen since the last call: each is reported at `where` and counted in the outcome.
 // Gives their number.
 int reportNewFaults(std::string_view where);

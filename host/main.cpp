@@ -2,7 +2,6 @@
 // runs script files against it in a publication window.
 #include <windows.h>
 
-#include <cstdio>
 #include <vector>
 
 #include "console.h"
@@ -15,32 +14,8 @@
 
 using namespace standin;
 
-namespace {
-
-// A fault in the plug-in (or the host) ends the run with a line saying where, instead of
-// a crash dialog that would keep a headless run waiting.
-LONG WINAPI reportCrash(EXCEPTION_POINTERS* info) {
-    const void* address = info->ExceptionRecord->ExceptionAddress;
-    char module[MAX_PATH] = "unknown module";
-    HMODULE owner = nullptr;
-    if (GetModuleHandleExA(
-            GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-            static_cast<const char*>(address), &owner))
-        GetModuleFileNameA(owner, module, MAX_PATH);
-    char line[MAX_PATH + 96];
-    std::snprintf(line, sizeof line, "host: crashed: exception 0x%08lX at %p in %s",
-                  static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode), address, module);
-    say(line);
-    // A fixed code: the exception's own would be cut to its low byte by the shell.
-    TerminateProcess(GetCurrentProcess(), kExitCrashed);
-    return EXCEPTION_EXECUTE_HANDLER;
-}
-
-}  // namespace
-
 int wmain(int argc, wchar_t** argv) {
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    SetUnhandledExceptionFilter(reportCrash);
+    reportCrashes();
     watchForFaults();
 
     const std::vector<std::wstring> arguments(argv + 1, argv + argc);

@@ -98,12 +98,16 @@ std::string iconShown(HMODULE module) {
 
 }  // namespace
 
+// GCC 12 falsely reports an overlapping copy (-Wrestrict) for a literal + a temporary std::string.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wrestrict"
 std::string fixedVersionText(uint32_t mostSignificant, uint32_t leastSignificant) {
     std::string text = std::to_string(mostSignificant >> 16) + "." + std::to_string(mostSignificant & 0xFFFF) +
                        "." + std::to_string(leastSignificant >> 16);
     if ((leastSignificant & 0xFFFF) != 0) text += "." + std::to_string(leastSignificant & 0xFFFF);
     return text;
 }
+#pragma GCC diagnostic pop
 
 ModuleFacts readModuleFacts(HMODULE module) {
     ModuleFacts facts;

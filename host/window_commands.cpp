@@ -231,6 +231,16 @@ Flow getCheck(const Call& call) {
     return Flow::Next;
 }
 
+// The window's own WS_VISIBLE bit, whatever its parents show: what the host last did to it.
+Flow getVisible(const Call& call) {
+    HWND window = windowArg(call, 0);
+    if (!window) return Flow::Failed;
+    const auto variable = call.variableName(1);
+    if (!variable) return Flow::Failed;
+    call.session.setVariable(*variable, (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) ? "1" : "0");
+    return Flow::Next;
+}
+
 Flow getText(const Call& call) {
     HWND window = windowArg(call, 0);
     if (!window) return Flow::Failed;
@@ -324,6 +334,7 @@ constexpr CommandEntry kWindowCommands[] = {
     {"Move", Arity::exactly(3), moveWindow},
     {"Resize", Arity::exactly(3), resizeWindow},
     {"Hide", Arity::exactly(1), showWindow<SW_HIDE>},
+    {"GetVisible", Arity::exactly(2), getVisible},
     {"Show", Arity::exactly(1), showWindow<SW_SHOWNA>},
     {"Enable", Arity::exactly(1), enableWindow<TRUE>},
     {"Disable", Arity::exactly(1), enableWindow<FALSE>},

@@ -19,7 +19,12 @@ configure_and_build() {
     echo "build: $name failed (full log: $dir/build.log)" >&2
     return 1
   fi
-  grep -E 'warning:' "$dir/build.log" | sort -u | head -n 20 >&2 || true
+  # The compilers stop at a warning (-Werror); this catches the linker's and windres's.
+  if grep -q -E 'warning:' "$dir/build.log"; then
+    grep -E 'warning:' "$dir/build.log" | sort -u | head -n 20 >&2
+    echo "build: $name has warnings (full log: $dir/build.log)" >&2
+    return 1
+  fi
 }
 
 for t in $targets; do

@@ -2,9 +2,10 @@
 # Runs every test: native unit tests, the export table of the 32-bit product, the release
 # zip and its binaries, the icon, the in-process engine tests under Wine, skin_check.exe
 # and its window, the end-to-end scripts through the stand-in host (64-bit), one run of
-# the plug-in loaded as Hueloom.nbp, a seeded soak, a run under Wine reporting Windows 10,
-# and the whole end-to-end suite with a shorter soak against the real 32-bit Hueloom.dll,
-# with the host reading variables as the host maker's SDK does and then in each other style.
+# the plug-in loaded as Hueloom.nbp, a seeded soak, a soak with failing system calls, a run
+# under Wine reporting Windows 10, and the whole end-to-end suite with a shorter soak
+# against the real 32-bit Hueloom.dll, with the host reading variables as the host maker's
+# SDK does and then in each other style. The build fails on any compiler warning.
 #
 # HUELOOM_SKIP_32BIT=1 switches the 32-bit run off (for machines that cannot run
 # 32-bit programs at all); without it such a machine fails the run with the reason.
@@ -80,6 +81,8 @@ done
 step "end-to-end scripts (stand-in host, 64-bit)" bash scripts/run-e2e.sh --arch 64 "${e2e_scripts[@]}" "${unloading_scripts[@]}"
 step "the plug-in loaded as Hueloom.nbp, as the authoring tool installs it (64-bit)" run_as_nbp
 step "soak, 2,000 actions, seed 20261208 (64-bit)" bash scripts/run-soak.sh --seed 20261208 --actions 2000
+step "soak with 3 % of the calls that need resources failing, 1,200 actions, seed 20261210 (64-bit, in-process)" \
+  bash scripts/run-soak.sh --seed 20261210 --actions 1200 --inject 30
 step "Wine reporting Windows 10" bash scripts/run-win10.sh
 
 if [ "${HUELOOM_SKIP_32BIT:-0}" = 1 ]; then

@@ -25,8 +25,9 @@ struct ActionResult {
 class ActionHost {
 public:
     virtual void setVariable(std::wstring_view name, std::wstring_view value) = 0;
-    // Runs one script line, such as GoSub "Name", before returning.
-    virtual void runScriptLine(std::wstring_view line) = 0;
+    // Runs one script line, such as GoSub "Name", before returning. False when the line
+    // could not be handed to the host.
+    virtual bool runScriptLine(std::wstring_view line) = 0;
 
 protected:
     ~ActionHost() = default;

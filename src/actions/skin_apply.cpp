@@ -31,33 +31,39 @@ void exportObjects(const std::vector<SkinVariable>& objects, ActionHost& host) {
     for (const SkinVariable& variable : objects) host.setVariable(variable.name, variable.value);
 }
 
+enum class SubroutineRun {
+    Ran,         // or there was none
+    TooDeep,     // Apply calls nested too deeply
+    NotHanded,   // the line could not be handed to the host (out of memory)
+};
+
 // GoSub "Name" for a subroutine that is not blank; the script runs before this returns,
 // while repainting is still frozen and with every [Skin.*] variable already set.
-// False when the subroutine was not run because Apply calls are nested too deeply.
-bool runSubroutine(const std::wstring& subroutine, ActionHost& host) {
+SubroutineRun runSubroutine(const std::wstring& subroutine, ActionHost& host) {
     const std::wstring name = trimSpaces(subroutine);
-    if (name.empty()) return true;
-    if (g_subroutineDepth >= kMaxSkinSubroutineDepth) return false;
+    if (name.empty()) return SubroutineRun::Ran;
+    if (g_subroutineDepth >= kMaxSkinSubroutineDepth) return SubroutineRun::TooDeep;
     struct DepthGuard {
         DepthGuard() { ++g_subroutineDepth; }
         ~DepthGuard() { --g_subroutineDepth; }
     } guard;
-    host.runScriptLine(L"GoSub \"" + name + L"\"");
-    return true;
+    return host.runScriptLine(L"GoSub \"" + name + L"\"") ? SubroutineRun::Ran : SubroutineRun::NotHanded;
 }
 
-ActionResult reportApplied(const std::wstring& name, const std::wstring& subroutine, bool subroutineRan,
+ActionResult reportApplied(const std::wstring& name, const std::wstring& subroutine, SubroutineRun run,
                            const wchar_t* remark) {
-    if (!subroutineRan)
+    const wchar_t* why = run == SubroutineRun::TooDeep     ? L"Hueloom_Apply nested too deeply"
+                         : run == SubroutineRun::NotHanded ? L"not enough memory to hand it to the script"
+                                                           : nullptr;
+    if (why)
         return failed(L"Skin '" + name + L"' applied, but subroutine '" + trimSpaces(subroutine) +
-                      L"' not run: Hueloom_Apply nested too deeply");
+                      L"' not run: " + why);
     return succeeded(L"OK - skin '" + name + remark);
 }
 
 // A change of mode as everywhere else, then the file's settings over it; they already
 // hold the palette's colours where the file gives none.
-void applyThemeFromSkin(const SkinSettings& skin) {
-    ThemeState& theme = currentTheme();
+void applyThemeFromSkin(const SkinSettings& skin, ThemeState& theme) {
     applyModePalette(theme, skin.mode);
     theme.controlBack = skin.controlBack;
     theme.controlText = skin.controlText;
@@ -68,7 +74,6 @@ void applyThemeFromSkin(const SkinSettings& skin) {
     theme.glyphs = skin.glyphs;
     theme.accent = skin.accent;
     theme.active = true;
-    rebuildThemeBrushes(theme);
 }
 
 } // namespace
@@ -84,24 +89,30 @@ ActionResult applySkin(ActionParams params, ActionHost& host) {
     if (load.outcome != SkinLoadOutcome::Loaded) return failed(L"Cannot open skin file: " + path);
     const SkinSettings& skin = *load.settings;
 
-    beginUpdate();
-    ThemeState& theme = currentTheme();
-    theme.skinName = skin.name;
-    theme.skinFile = path;
-
     if (skin.mode == Mode::System) {
+        beginUpdate();
+        ThemeState& theme = currentTheme();
+        theme.skinName = skin.name;
+        theme.skinFile = path;
         // Reset's own answer stands in [Skin.LastError] while the subroutine runs.
         const ActionResult reset = resetTheme({}, host);
         host.setVariable(L"[Skin.LastError]", reset.lastError);
         host.setVariable(L"[Skin.Name]", skin.name);
         host.setVariable(L"[Skin.File]", path);
         exportObjects(skin.objects, host);
-        const bool ran = runSubroutine(subroutine, host);
+        const SubroutineRun ran = runSubroutine(subroutine, host);
         endUpdate(UpdateEnd::OneLevel);
         return reportApplied(skin.name, subroutine, ran, L"' (System mode)");
     }
 
-    applyThemeFromSkin(skin);
+    ThemeState next = currentTheme();
+    next.skinName = skin.name;
+    next.skinFile = path;
+    applyThemeFromSkin(skin, next);
+    if (!rebuildThemeBrushes(next))
+        return failed(L"Skin '" + skin.name + L"' not applied: not enough GDI resources for its brushes");
+    beginUpdate();
+    currentTheme() = std::move(next);
     exportObjects(skin.objects, host);
     applyAppMode();
     refreshWindows(RefreshScope::AllWindows);
@@ -109,9 +120,10 @@ ActionResult applySkin(ActionParams params, ActionHost& host) {
     host.setVariable(L"[Skin.Name]", skin.name);
     host.setVariable(L"[Skin.File]", path);
     exportSkinVariables(host);
-    const bool ran = runSubroutine(subroutine, host);
+    const SubroutineRun ran = runSubroutine(subroutine, host);
     endUpdate(UpdateEnd::OneLevel);
-    return reportApplied(skin.name, subroutine, ran, L"' applied");
+    // Controls the pass could not finish are reported before a subroutine that did not run.
+    return answerAfterPass(reportApplied(skin.name, subroutine, ran, L"' applied"));
 }
 
 } // namespace hueloom

@@ -39,15 +39,27 @@ struct ColorParameter {
 [[nodiscard]] ActionResult badColor(const std::wstring& asPassed) { return failed(L"Bad color '" + asPassed + L"'"); }
 
 // The end of every action that changes the control colours: the pass over all windows,
-// the timer, one repaint and the variables.
-void finishThemeChange(ActionHost& host) {
+// the timer, one repaint and the variables; then the answer.
+ActionResult finishThemeChange(ActionHost& host, ActionResult whenComplete) {
     refreshWindows(RefreshScope::AllWindows);
     startAutoRefresh();
     endUpdate(UpdateEnd::OneLevel);
     exportSkinVariables(host);
+    return answerAfterPass(std::move(whenComplete));
 }
 
 } // namespace
+
+ActionResult brushesUnavailable() {
+    return failed(L"Not enough GDI resources for the theme's brushes; nothing was changed");
+}
+
+ActionResult answerAfterPass(ActionResult whenComplete) {
+    const size_t unfinished = controlsAwaitingTheme();
+    if (unfinished == 0) return whenComplete;
+    return failed(L"Not enough system resources to theme " + decimalText(static_cast<int64_t>(unfinished)) +
+                  L" control(s); they are tried again at the next refresh");
+}
 
 ActionResult resetTheme(ActionParams, ActionHost& host) {
     restoreStockLook();
@@ -64,18 +76,18 @@ ActionResult setMode(ActionParams params, ActionHost& host) {
     if (!mode) return failed(L"Unknown mode '" + word + L"'. Use Dark, Light or System");
     if (*mode == Mode::System) return resetTheme(params, host);
 
-    beginUpdate();
-    ThemeState& theme = currentTheme();
-    applyModePalette(theme, *mode);
-    rebuildThemeBrushes(theme);
-    theme.titleBar.reset();
-    theme.titleText.reset();
-    applyAppMode();
-    finishThemeChange(host);
+    ThemeState next = currentTheme();
+    applyModePalette(next, *mode);
+    next.titleBar.reset();
+    next.titleText.reset();
+    if (!rebuildThemeBrushes(next)) return brushesUnavailable();
 
-    if (darkModeSupported()) return succeeded();
-    return succeeded(L"OK - colors applied; native dark mode needs Windows 10 1809+ (build " +
-                     decimalText(windowsBuild()) + L")");
+    beginUpdate();
+    currentTheme() = std::move(next);
+    applyAppMode();
+    if (darkModeSupported()) return finishThemeChange(host, succeeded());
+    return finishThemeChange(host, succeeded(L"OK - colors applied; native dark mode needs Windows 10 1809+ "
+                                             L"(build " + decimalText(windowsBuild()) + L")"));
 }
 
 ActionResult setColors(ActionParams params, ActionHost& host) {
@@ -83,44 +95,49 @@ ActionResult setColors(ActionParams params, ActionHost& host) {
     ThemeState& theme = currentTheme();
     // Each good colour is stored at once; a bad one stops the action with the earlier
     // ones kept, before anything is rebuilt or repainted.
-    Color* const fields[] = {&theme.controlBack, &theme.controlText, &theme.pageBack};
+    ThemeState next = theme;
+    Color* const fields[] = {&next.controlBack, &next.controlText, &next.pageBack};
     for (size_t i = 0; i < std::size(fields); ++i) {
         const ColorParameter color = readColorParameter(params[i]);
-        if (!color.ok) return badColor(params[i]);
+        if (!color.ok) {
+            theme.controlBack = next.controlBack;
+            theme.controlText = next.controlText;
+            theme.pageBack = next.pageBack;
+            return badColor(params[i]);
+        }
         if (color.color) *fields[i] = *color.color;
     }
 
-    theme.active = true;
-    rebuildThemeBrushes(theme);
+    next.active = true;
+    const bool leavesSystemMode = next.mode == Mode::System;
+    if (leavesSystemMode) next.mode = isDarkColor(next.controlBack) ? Mode::Dark : Mode::Light;
+    if (!rebuildThemeBrushes(next)) return brushesUnavailable();
     beginUpdate();
-    if (theme.mode == Mode::System) {
-        theme.mode = isDarkColor(theme.controlBack) ? Mode::Dark : Mode::Light;
-        applyAppMode();
-    }
-    finishThemeChange(host);
-    return succeeded();
+    theme = std::move(next);
+    if (leavesSystemMode) applyAppMode();
+    return finishThemeChange(host, succeeded());
 }
 
 ActionResult setAccent(ActionParams params, ActionHost& host) {
     const std::wstring& colorText = params[0];
     const std::wstring& glyphSwitch = params[1];
     loadSystemFunctions();
-    ThemeState& theme = currentTheme();
     const ColorParameter accent = readColorParameter(colorText);
     if (!accent.ok) return badColor(colorText);
-    if (accent.color) theme.accent = *accent.color;
+    ThemeState next = currentTheme();
+    if (accent.color) next.accent = *accent.color;
+    if (!trimSpaces(glyphSwitch).empty()) next.glyphs = !isOffWord(glyphSwitch);
 
-    if (!trimSpaces(glyphSwitch).empty()) theme.glyphs = !isOffWord(glyphSwitch);
-
-    beginUpdate();
-    if (theme.mode == Mode::System) {
-        applyModePalette(theme, Mode::Light);  // overwrites the accent with the Light one
-        rebuildThemeBrushes(theme);
-        if (accent.color) theme.accent = *accent.color;
-        applyAppMode();
+    const bool leavesSystemMode = next.mode == Mode::System;
+    if (leavesSystemMode) {
+        applyModePalette(next, Mode::Light);  // overwrites the accent with the Light one
+        if (accent.color) next.accent = *accent.color;
+        if (!rebuildThemeBrushes(next)) return brushesUnavailable();
     }
-    finishThemeChange(host);
-    return succeeded();
+    beginUpdate();
+    currentTheme() = std::move(next);
+    if (leavesSystemMode) applyAppMode();
+    return finishThemeChange(host, succeeded());
 }
 
 ActionResult setTitleBar(ActionParams params, ActionHost& host) {

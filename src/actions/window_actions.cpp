@@ -2,9 +2,11 @@
 // the windows and the plug-in itself rather than the theme.
 #include "actions/action_result.h"
 #include "actions/skin_variables.h"
+#include "actions/theme_actions.h"
 #include "common/text.h"
 #include "common/version.h"
 #include "engine/auto_refresh.h"
+#include "engine/host_window.h"
 #include "engine/theming_pass.h"
 #include "engine/update_freeze.h"
 #include "engine/window_list.h"
@@ -18,13 +20,17 @@ const wchar_t* flag(bool on) { return on ? L"1" : L"0"; }
 
 ActionResult refreshAction(ActionParams, ActionHost&) {
     refreshWindows(RefreshScope::AllWindows);
-    return succeeded();
+    return answerAfterPass(succeeded());
 }
 
 ActionResult autoRefreshAction(ActionParams params, ActionHost& host) {
-    if (isOffWord(params[0])) stopAutoRefresh();
-    else startAutoRefresh();
+    const bool on = !isOffWord(params[0]);
+    if (on) startAutoRefresh();
+    else stopAutoRefresh();
     host.setVariable(L"[Skin.AutoRefresh]", flag(autoRefreshRunning()));
+    // Without the host's main window there is nothing to refresh yet: it stays off, as documented.
+    if (on && hostWindow() && !autoRefreshRunning())
+        return failed(L"Cannot start automatic refresh: Windows has no timer to spare");
     return succeeded();
 }
 

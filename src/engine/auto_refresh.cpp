@@ -7,6 +7,7 @@
 #include "overlay/bindings.h"
 #include "platform/module_pin.h"
 #include "platform/process_lifetime.h"
+#include "platform/system_functions.h"
 #include "theme/theme_state.h"
 
 namespace hueloom {
@@ -18,7 +19,8 @@ constexpr int32_t kTicksBetweenPrunes = 20;
 void startAutoRefresh() {
     AutoRefreshState& state = autoRefreshState();
     if (state.running || !hostWindow()) return;
-    if (SetTimer(hostWindow(), kAutoRefreshTimerId, kAutoRefreshPeriodMs, autoRefreshTick)) {
+    if (systemFunctions().resources.setTimer(hostWindow(), kAutoRefreshTimerId, kAutoRefreshPeriodMs,
+                                             autoRefreshTick)) {
         state.running = true;
         pinModule();  // the timer calls into this module
     }
@@ -36,7 +38,7 @@ void scheduleDeferredPass() {
     if (state.deferredPassPending || !hostWindow() || shuttingDown()) return;
     // A zero period is raised to the system's minimum: the timer fires as soon as the host's
     // loop has nothing else queued, that is after the new page has been shown.
-    if (SetTimer(hostWindow(), kDeferredPassTimerId, 0, deferredPassTick)) {
+    if (systemFunctions().resources.setTimer(hostWindow(), kDeferredPassTimerId, 0, deferredPassTick)) {
         state.deferredPassPending = true;
         pinModule();
     }

@@ -132,16 +132,16 @@ std::optional<SubclassId> painterFor(ControlKind kind, LONG style) noexcept {
     }
 }
 
-void installControlPainter(HWND window, ControlKind kind) {
-    if (!window || !canSubclass()) return;
+bool installControlPainter(HWND window, ControlKind kind) {
+    if (!window || !canSubclass()) return true;
     WindowMap<SubclassId>& painted = windowRegistry().paintedControls;
-    if (painted.contains(window) || !IsWindow(window)) return;
+    if (painted.contains(window) || !IsWindow(window)) return true;
     const std::optional<SubclassId> painter = painterFor(kind, GetWindowLongW(window, GWL_STYLE));
-    if (!painter) return;
-    if (installSubclass(window, controlPainterProc, *painter)) {
-        painted.set(window, *painter);
-        pinModule();
-    }
+    if (!painter) return true;
+    if (!installSubclass(window, controlPainterProc, *painter)) return false;
+    painted.set(window, *painter);
+    pinModule();
+    return true;
 }
 
 std::vector<HWND> removeControlPainters() {

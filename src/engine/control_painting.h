@@ -20,8 +20,9 @@ namespace hueloom {
 [[nodiscard]] std::optional<SubclassId> painterFor(ControlKind kind, LONG style) noexcept;
 
 // Installs the painter once (nothing for other kinds); drawing follows the theme from then
-// on and stops while the plug-in's colours are not in force.
-void installControlPainter(HWND window, ControlKind kind);
+// on and stops while the plug-in's colours are not in force. False only when the system
+// refused the subclass (worth trying again).
+bool installControlPainter(HWND window, ControlKind kind);
 // Reset: every painter taken off and its control repainted by the system. Answers the
 // group boxes among them: the system never paints their inside, which keeps what the
 // plug-in painted there until uncoverGroupBoxes shows the page through it again.

@@ -78,6 +78,7 @@ void clearEngineState() {
     windows.preexistingWindows.clear();
     windows.frozenWindows.clear();
     windows.glyphSubclassed.clear();
+    windows.unfinishedControls.clear();
     windows.paintedControls.clear();
     windows.originalLooks.clear();
     g_engine.hotPart = HotPart{};

@@ -48,16 +48,16 @@ bool themeColorsInForce() noexcept {
 
 bool fallbackPaintingInForce() { return themeColorsInForce() && !nativeDarkThemeAvailable(); }
 
-void installFallbackPainter(HWND window, ControlKind kind) {
+bool installFallbackPainter(HWND window, ControlKind kind) {
     const FallbackKind* entry = fallbackKind(kind);
-    if (!entry || !window || !canSubclass() || !fallbackPaintingInForce()) return;
+    if (!entry || !window || !canSubclass() || !fallbackPaintingInForce()) return true;
     WindowMap<ControlKind>& drawn = windowRegistry().fallbackPainted;
-    if (drawn.contains(window) || !IsWindow(window) || !entry->draws(window)) return;
-    if (installSubclass(window, entry->procedure, entry->id)) {
-        drawn.set(window, kind);
-        pinModule();
-        InvalidateRect(window, nullptr, TRUE);
-    }
+    if (drawn.contains(window) || !IsWindow(window) || !entry->draws(window)) return true;
+    if (!installSubclass(window, entry->procedure, entry->id)) return false;
+    drawn.set(window, kind);
+    pinModule();
+    InvalidateRect(window, nullptr, TRUE);
+    return true;
 }
 
 void forgetFallbackPainter(HWND window, SUBCLASSPROC procedure, SubclassId id) {

@@ -21,7 +21,8 @@ namespace hueloom {
 // Called for every themed control: the subclass that draws a control of `kind`, if the
 // plug-in draws such controls now and can draw this one (a push button with an image, a
 // size box or a simple combo box is left to the system).
-void installFallbackPainter(HWND window, ControlKind kind);
+// False when the system refused the subclass (tried again on a later pass).
+[[nodiscard]] bool installFallbackPainter(HWND window, ControlKind kind);
 // A drawing subclass's WM_NCDESTROY: the subclass off, the window forgotten.
 void forgetFallbackPainter(HWND window, SUBCLASSPROC procedure, SubclassId id);
 

@@ -7,7 +7,6 @@
 #include "paint/paint_styles.h"
 #include "paint/theme_brushes.h"
 #include "platform/gdi.h"
-#include "platform/module_pin.h"
 #include "platform/process_lifetime.h"
 #include "platform/subclass.h"
 #include "platform/system_functions.h"
@@ -84,15 +83,9 @@ void paintCaption(HWND button, HDC dc, const ButtonLook& look, Color textColor, 
 
 } // namespace
 
-void installGlyphSubclass(HWND button) {
-    if (!button || !canSubclass()) return;
-    WindowSet& subclassed = windowRegistry().glyphSubclassed;
-    if (subclassed.contains(button)) return;
-    if (!IsWindow(button)) return;
-    if (installSubclass(button, glyphSubclassProc, SubclassId::Glyph)) {
-        subclassed.insert(button);
-        pinModule();
-    }
+bool installGlyphSubclass(HWND button) {
+    return installRecordedSubclass(windowRegistry().glyphSubclassed, button, glyphSubclassProc,
+                                   SubclassId::Glyph);
 }
 
 LRESULT CALLBACK glyphSubclassProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,

@@ -5,7 +5,8 @@
 
 namespace hueloom {
 
-void installGlyphSubclass(HWND button);
+// False only when the subclass is wanted but the system refused it (worth trying again).
+bool installGlyphSubclass(HWND button);
 LRESULT CALLBACK glyphSubclassProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR subclassId, DWORD_PTR refData);
 void paintGlyphButton(HWND button, HDC dc);

@@ -52,7 +52,7 @@ void applyAppMode() {
                                               : AppMode::Default);
 }
 
-void applyNativeTheme(HWND window, ControlKind kind) {
+bool applyNativeTheme(HWND window, ControlKind kind) {
     const ThemeState& theme = currentTheme();
     allowDarkModeForWindow(window, theme.mode == Mode::Dark);
 
@@ -62,12 +62,15 @@ void applyNativeTheme(HWND window, ControlKind kind) {
 
     applyControlColors(window, kind);
 
+    bool finished = true;
     if (kind == ControlKind::CheckOrRadio && theme.mode != Mode::System) {
         const LONG buttonType = GetWindowLongW(window, GWL_STYLE) & kButtonTypeMask;
-        if (buttonType != kGroupBoxType) installGlyphSubclass(window);
+        if (buttonType != kGroupBoxType) finished = installGlyphSubclass(window);
     }
-    if (theme.mode != Mode::System) installControlPainter(window, kind);
-    installFallbackPainter(window, kind);  // only where the system has no dark theme for it
+    if (theme.mode != Mode::System) finished = installControlPainter(window, kind) && finished;
+    // Only where the system has no dark theme for it.
+    finished = installFallbackPainter(window, kind) && finished;
+    return finished;
 }
 
 void applyTitleBar(HWND window) {

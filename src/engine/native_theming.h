@@ -13,8 +13,9 @@ namespace hueloom {
 
 // The process-wide preference for the current mode.
 void applyAppMode();
-// Everything native for one window of `kind` in the current theme.
-void applyNativeTheme(HWND window, ControlKind kind);
+// Everything native for one window of `kind` in the current theme. False when the system
+// refused part of it for lack of resources.
+bool applyNativeTheme(HWND window, ControlKind kind);
 // The title bar of a top-level window; remembered for Reset and for the next full pass.
 void applyTitleBar(HWND window);
 

@@ -15,8 +15,9 @@ struct ThemedWindowRegistry {
     WindowSet colorSubclassed;              // carries the colour-message subclass
     WindowSet titleBarWindows;              // title-bar attributes applied
     WindowSet preexistingWindows;           // top-level windows recorded by host message 1
-    WindowSet frozenWindows;                // WM_SETREDRAW FALSE sent by the outermost freeze
+    WindowSet frozenWindows;                // top-level windows the outermost freeze sent WM_SETREDRAW FALSE
     WindowSet glyphSubclassed;              // carries the owner-drawn glyph subclass
+    WindowSet unfinishedControls;           // themed in part: a subclass was refused, tried again
     WindowMap<SubclassId> paintedControls;  // drawn by the plug-in, with its painter's subclass
     WindowMap<OriginalLook> originalLooks;  // what Reset puts back, from before the first change
     WindowMap<ControlKind> fallbackPainted; // push buttons, up-downs, scroll bars and combo

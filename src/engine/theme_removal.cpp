@@ -1,5 +1,7 @@
 #include "engine/theme_removal.h"
 
+#include <string>
+
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
 #include "engine/control_painting.h"
@@ -46,8 +48,10 @@ void restoreStockLook() {
     forgetOriginalLooks();  // every control has had its own look back above
     windows.themedControls.clear();
     windows.titleBarWindows.clear();
-    theme.skinName.clear();
-    theme.skinFile.clear();
+    windows.unfinishedControls.clear();
+    // Given back, not only emptied: a hostile skin's name may have been megabytes long.
+    std::wstring().swap(theme.skinName);
+    std::wstring().swap(theme.skinFile);
     endUpdate(UpdateEnd::OneLevel);
     uncoverGroupBoxes(groupBoxes);
 }

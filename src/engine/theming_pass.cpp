@@ -7,7 +7,6 @@
 #include "engine/message_box.h"
 #include "engine/native_theming.h"
 #include "engine/registry.h"
-#include "platform/module_pin.h"
 #include "platform/subclass.h"
 #include "platform/system_functions.h"
 
@@ -22,12 +21,45 @@ BOOL CALLBACK themeChildCallback(HWND window, LPARAM) {
     return TRUE;
 }
 
+// Everything one control needs: its native theme and the colour subclass of its parent
+// (and of itself, for a combo box). False when the system refused a part of it.
+bool themeControl(HWND window, ControlKind kind) {
+    bool finished = applyNativeTheme(window, kind);
+    finished = installColorSubclass(GetParent(window)) && finished;
+    // The combo box answers for its inner edit and drop-down list.
+    if (kind == ControlKind::ComboBox) finished = installColorSubclass(window) && finished;
+    return finished;
+}
+
+void noteFinished(HWND window, bool finished) {
+    WindowSet& unfinished = windowRegistry().unfinishedControls;
+    if (finished) unfinished.erase(window);
+    else unfinished.insert(window);
+}
+
 void reapplyRegisteredControls() {
     // Theming sends messages to the controls, so walk a copy of the keys.
     ThemedWindowRegistry& windows = windowRegistry();
     for (HWND window : windows.themedControls.keys()) {
         const ControlKind* kind = windows.themedControls.find(window);
-        if (kind && IsWindow(window)) applyNativeTheme(window, *kind);
+        if (kind && IsWindow(window)) noteFinished(window, themeControl(window, *kind));
+    }
+}
+
+// Subclasses refused for lack of resources are asked for again; the set is empty unless
+// the system ran short.
+void finishUnfinishedControls() {
+    ThemedWindowRegistry& windows = windowRegistry();
+    if (windows.unfinishedControls.empty()) return;
+    for (HWND window : windows.unfinishedControls.windows()) {
+        const ControlKind* kind = windows.themedControls.find(window);
+        if (!kind || !IsWindow(window)) {
+            windows.unfinishedControls.erase(window);
+            continue;
+        }
+        const bool finished = themeControl(window, *kind);
+        noteFinished(window, finished);
+        if (finished && windows.updateDepth == 0) InvalidateRect(window, nullptr, TRUE);
     }
 }
 
@@ -42,6 +74,8 @@ void refreshWindows(RefreshScope scope) {
         reapplyRegisteredControls();
         windowRegistry().titleBarWindows.clear();  // every title bar is applied afresh
         updateMessageBoxHook();
+    } else {
+        finishUnfinishedControls();
     }
     EnumThreadWindows(GetCurrentThreadId(), themeTopLevel, 0);
     if (all) redrawTitleBarWindows();
@@ -81,24 +115,16 @@ void themeChild(HWND window) {
     if (kind == ControlKind::None) return;
 
     windows.themedControls.set(window, kind);
-    applyNativeTheme(window, kind);
-    installColorSubclass(GetParent(window));
-    // The combo box answers for its inner edit and drop-down list.
-    if (kind == ControlKind::ComboBox) installColorSubclass(window);
+    noteFinished(window, themeControl(window, kind));
     if (windows.updateDepth == 0) InvalidateRect(window, nullptr, TRUE);
 }
 
-void installColorSubclass(HWND window) {
-    if (!window || !canSubclass()) return;
-    WindowSet& subclassed = windowRegistry().colorSubclassed;
-    if (subclassed.contains(window)) return;
-    if (!IsWindow(window)) return;
-    if (installSubclass(window, colorSubclassProc, SubclassId::Color)) {
-        subclassed.insert(window);
-        // A window now calls into this module: keep it loaded even if the host frees it.
-        pinModule();
-    }
+bool installColorSubclass(HWND window) {
+    return installRecordedSubclass(windowRegistry().colorSubclassed, window, colorSubclassProc,
+                                   SubclassId::Color);
 }
+
+size_t controlsAwaitingTheme() { return windowRegistry().unfinishedControls.size(); }
 
 void pruneRegistries() {
     ThemedWindowRegistry& windows = windowRegistry();
@@ -106,6 +132,7 @@ void pruneRegistries() {
     windows.themedControls.eraseIf([](HWND window, ControlKind) { return !IsWindow(window); });
     windows.colorSubclassed.eraseIf(isDead);
     windows.titleBarWindows.eraseIf(isDead);
+    windows.unfinishedControls.eraseIf(isDead);
     windows.paintedControls.eraseIf([](HWND window, SubclassId) { return !IsWindow(window); });
     windows.originalLooks.eraseIf([](HWND window, const OriginalLook&) { return !IsWindow(window); });
 }

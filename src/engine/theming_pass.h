@@ -14,7 +14,10 @@ BOOL CALLBACK themeTopLevel(HWND window, LPARAM);
 void themeChild(HWND window);
 void themeToolTip(HWND window);
 void pruneRegistries();
-void installColorSubclass(HWND window);
+// False only when the subclass is wanted but the system refused it (worth trying again).
+bool installColorSubclass(HWND window);
+// Controls that a pass could not finish for lack of resources; every pass tries them again.
+[[nodiscard]] size_t controlsAwaitingTheme();
 // Every top-level window's title bar afresh, then redrawn (SetTitleBar).
 void reapplyTitleBars();
 void redrawTitleBarWindows();

@@ -1,11 +1,9 @@
 #include "engine/update_freeze.h"
 
 #include "engine/auto_refresh.h"
-#include "engine/classify.h"
 #include "engine/host_window.h"
 #include "engine/registry.h"
 #include "platform/process_lifetime.h"
-#include "platform/window_relations.h"
 #include "theme/theme_state.h"
 
 namespace hueloom {
@@ -14,34 +12,18 @@ namespace {
 
 constexpr UINT kRedrawWholeWindow = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME;
 
-// WM_SETREDRAW is carried by the WS_VISIBLE bit: FALSE clears it and TRUE sets it. A window
-// that was hidden must therefore never be frozen, or the thaw would show it.
-
-// A clicked auto radio button walks its group with GetNextDlgGroupItem until it meets
-// itself again; under Wine that walk skips windows without WS_VISIBLE, so a frozen radio
-// button is never met and the click spins for ever. Its frozen ancestors keep it from
-// painting all the same, so it is left as it is.
-bool isAutoRadioButton(HWND window) {
-    return (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON &&
-           classifyWindow(window) == ControlKind::CheckOrRadio;
-}
-
-void freezeWindow(HWND window) {
+// WM_SETREDRAW is carried by the WS_VISIBLE bit: FALSE clears it and TRUE sets it again. A
+// window frozen that way loses what the host does to its visibility meanwhile, because
+// hiding a window without WS_VISIBLE sends nothing at all. So only top-level windows are
+// frozen: a child of a window without WS_VISIBLE cannot paint either, and every child keeps
+// the visibility the host gives it. A top-level window hidden during the freeze is the one
+// thing nobody can see.
+BOOL CALLBACK freezeTopLevel(HWND window, LPARAM) {
     WindowSet& frozen = windowRegistry().frozenWindows;
-    if (frozen.contains(window) || !hasVisibleStyle(window) || isAutoRadioButton(window)) return;
+    // A hidden window must never be frozen, or the thaw would show it.
+    if (isSkippedTopLevel(window) || !IsWindowVisible(window) || frozen.contains(window)) return TRUE;
     SendMessageW(window, WM_SETREDRAW, FALSE, 0);
     frozen.insert(window);
-}
-
-BOOL CALLBACK freezeDescendant(HWND window, LPARAM) {
-    freezeWindow(window);
-    return TRUE;
-}
-
-BOOL CALLBACK freezeTopLevel(HWND window, LPARAM) {
-    if (isSkippedTopLevel(window) || !IsWindowVisible(window)) return TRUE;
-    freezeWindow(window);
-    EnumChildWindows(window, freezeDescendant, 0);
     return TRUE;
 }
 
@@ -79,7 +61,7 @@ void endUpdate(UpdateEnd end) {
     if (end == UpdateEnd::AllLevels) windows.updateDepth = 0;
     if (windows.updateDepth > 0) return;
 
-    // Thaw everything before repainting anything, so the change shows in one pass. The
+    // Thaw every window before repainting any, so the change shows in one pass. The
     // messages run window procedures, so walk a copy of the keys.
     const auto frozen = windows.frozenWindows.windows();
     windows.frozenWindows.clear();
@@ -87,11 +69,7 @@ void endUpdate(UpdateEnd end) {
         if (IsWindow(window)) SendMessageW(window, WM_SETREDRAW, TRUE, 0);
     }
     for (HWND window : frozen) {
-        // Top-level by style: GetParent answers the owner of a popup, and owned dialogs
-        // would stay unpainted after the thaw.
-        if (IsWindow(window) && isTopLevelByStyle(window)) {
-            RedrawWindow(window, nullptr, nullptr, kRedrawWholeWindow);
-        }
+        if (IsWindow(window)) RedrawWindow(window, nullptr, nullptr, kRedrawWholeWindow);
     }
     if (currentTheme().mode == Mode::System) stopAutoRefresh();
 }

@@ -5,6 +5,7 @@
 #include "common/text.h"
 #include "overlay/overlay_geometry.h"
 #include "overlay/overlay_interaction.h"
+#include "overlay/overlay_stacking.h"
 #include "overlay/overlay_window.h"
 #include "platform/module_pin.h"
 #include "platform/subclass.h"
@@ -57,8 +58,9 @@ void applyTrackRange(OverlayBinding& binding, const BindTexts& texts) {
 }
 
 HWND createOverlayWindow(HWND parent) {
-    return CreateWindowExW(WS_EX_NOPARENTNOTIFY, kOverlayClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0,
-                           10, 10, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return systemFunctions().resources.createWindowExW(WS_EX_NOPARENTNOTIFY, kOverlayClassName, L"",
+                                                       WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 10, 10, parent,
+                                                       nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // Makes the binding and its overlay for an object seen for the first time. Returns the
@@ -90,6 +92,21 @@ std::wstring createBinding(HWND object, OverlayKind kind) {
     return {};
 }
 
+// What an overlay needs to stay with its object: shown or hidden with it, or kept on top.
+enum class OverlayUpkeep { None, Reposition, RaiseIfCovered };
+
+OverlayUpkeep upkeepFor(const OverlayBinding& binding) {
+    const HWND overlay = binding.overlayWindow;
+    if (!overlay || !IsWindow(overlay) || !IsWindow(binding.objectWindow)) return OverlayUpkeep::None;
+    if (hasVisibleStyle(binding.objectWindow) != hasVisibleStyle(overlay)) return OverlayUpkeep::Reposition;
+    return OverlayUpkeep::RaiseIfCovered;
+}
+
+void raiseOverlay(HWND overlay) {
+    SetWindowPos(overlay, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
+    InvalidateRect(overlay, nullptr, FALSE);
+}
+
 int objectDpi(HWND object) {
     int dpi = 0;
     if (HDC dc = GetDC(object)) {
@@ -109,7 +126,8 @@ BindOutcome bindOverlay(OverlayKind kind, const BindTexts& texts) {
         return {BindResult::Failed, L"Hueloom_Bind: pass the handle from GetObjectHandle (got '" + texts.handle + L"')"};
     const ThemeState& theme = currentTheme();
     if (theme.mode == Mode::System || !theme.glyphs || !theme.active) {
-        destroyOverlay(object);
+        // An object bound before goes back to the host whole, its subclass included.
+        unbindObject(object);
         return {BindResult::Native, L"OK - native (System mode or Glyphs=Off)"};
     }
     if (!canSubclass() || !registerOverlayClass()) return {BindResult::Failed, L"Overlay unavailable"};
@@ -132,8 +150,9 @@ BindOutcome bindOverlay(OverlayKind kind, const BindTexts& texts) {
     return {BindResult::Bound, L"OK"};
 }
 
-void unbindOverlay(const std::wstring& handleText) {
-    const HWND object = handleFromText(handleText);
+void unbindOverlay(const std::wstring& handleText) { unbindObject(handleFromText(handleText)); }
+
+void unbindObject(HWND object) {
     if (object && systemFunctions().removeWindowSubclass && IsWindow(object)) {
         removeSubclass(object, overlayObjectSubclassProc, SubclassId::OverlayObject);
         InvalidateRect(object, nullptr, TRUE);
@@ -201,25 +220,32 @@ void positionOverlay(OverlayBinding& binding) {
 }
 
 void syncOverlay(OverlayBinding& binding) {
-    const HWND overlay = binding.overlayWindow;
-    if (!overlay || !IsWindow(overlay) || !IsWindow(binding.objectWindow)) return;
-    if (hasVisibleStyle(binding.objectWindow) != hasVisibleStyle(overlay)) positionOverlay(binding);
-    else raiseOverlayIfCovered(binding);
+    switch (upkeepFor(binding)) {
+    case OverlayUpkeep::Reposition: positionOverlay(binding); break;
+    case OverlayUpkeep::RaiseIfCovered:
+        if (isWindowAbove(binding.overlayWindow, binding.objectWindow)) raiseOverlay(binding.overlayWindow);
+        break;
+    case OverlayUpkeep::None: break;
+    }
 }
 
 void syncAllOverlays() {
     // Keys first: a host object's answer to our window calls may destroy it, and its
-    // binding with it, while we walk.
-    for (const HWND object : bindings().keys()) {
-        if (OverlayBinding* binding = bindings().find(object)) syncOverlay(*binding);
+    // binding with it, while we walk. The z-order is read once for all of them; raising
+    // one overlay leaves the order of every other overlay and object as it was.
+    const std::vector<HWND> objects = bindings().keys();
+    const WindowSet covered = coveredOverlays(objects);
+    for (const HWND object : objects) {
+        OverlayBinding* binding = bindings().find(object);
+        if (!binding) continue;
+        switch (upkeepFor(*binding)) {
+        case OverlayUpkeep::Reposition: positionOverlay(*binding); break;
+        case OverlayUpkeep::RaiseIfCovered:
+            if (covered.contains(binding->overlayWindow)) raiseOverlay(binding->overlayWindow);
+            break;
+        case OverlayUpkeep::None: break;
+        }
     }
-}
-
-void raiseOverlayIfCovered(OverlayBinding& binding) {
-    const HWND overlay = binding.overlayWindow;
-    if (!isWindowAbove(overlay, binding.objectWindow)) return;
-    SetWindowPos(overlay, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
-    InvalidateRect(overlay, nullptr, FALSE);
 }
 
 namespace {

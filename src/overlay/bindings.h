@@ -26,14 +26,16 @@ struct BindOutcome {
 [[nodiscard]] BindOutcome bindOverlay(OverlayKind kind, const BindTexts& texts);
 // The object's overlay and subclass removed; nothing when there is none.
 void unbindOverlay(const std::wstring& handleText);
+void unbindObject(HWND object);
 void destroyOverlay(HWND objectWindow);
 // Every overlay and object subclass removed (Reset).
 void removeAllOverlays();
 bool registerOverlayClass();
 void positionOverlay(OverlayBinding& binding);
+// Shows, hides or raises the overlay so that it stays on its object.
 void syncOverlay(OverlayBinding& binding);
+// The same for every binding, from one walk of each parent's children (the timer's tick).
 void syncAllOverlays();
-void raiseOverlayIfCovered(OverlayBinding& binding);
 [[nodiscard]] bool isBindingOn(OverlayBinding& binding);
 [[nodiscard]] double trackFraction(OverlayBinding& binding);
 

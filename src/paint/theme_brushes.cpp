@@ -1,5 +1,7 @@
 #include "paint/theme_brushes.h"
 
+#include "platform/gdi.h"
+
 namespace hueloom {
 
 namespace {
@@ -8,10 +10,15 @@ ThemeBrushes g_brushes;
 
 ThemeBrushes& themeBrushes() noexcept { return g_brushes; }
 
-void rebuildThemeBrushes(const ThemeState& theme) {
+bool rebuildThemeBrushes(const ThemeState& theme) {
+    // Both new ones first: without either, the old pair stays, whole.
+    Brush control = solidBrush(theme.controlBack);
+    Brush page = solidBrush(theme.pageBack);
+    if (!control || !page) return false;
     deleteThemeBrushes();
-    g_brushes.control = CreateSolidBrush(theme.controlBack);
-    g_brushes.page = CreateSolidBrush(theme.pageBack);
+    g_brushes.control = control.release();
+    g_brushes.page = page.release();
+    return true;
 }
 
 void deleteThemeBrushes() {

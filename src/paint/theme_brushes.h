@@ -13,8 +13,9 @@ struct ThemeBrushes {
 };
 
 [[nodiscard]] ThemeBrushes& themeBrushes() noexcept;
-// Deletes the old brushes and makes new ones in the theme's colours.
-void rebuildThemeBrushes(const ThemeState& theme);
+// Makes both brushes in the theme's colours and deletes the old ones. False when the system
+// could not make both: the old brushes then stay as they were.
+[[nodiscard]] bool rebuildThemeBrushes(const ThemeState& theme);
 // Deletes both (Reset keeps them; process detach and start-up drop them).
 void deleteThemeBrushes();
 

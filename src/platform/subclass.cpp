@@ -1,5 +1,6 @@
 #include "platform/subclass.h"
 
+#include "platform/module_pin.h"
 #include "platform/system_functions.h"
 
 namespace hueloom {
@@ -12,6 +13,14 @@ bool installSubclass(HWND window, SUBCLASSPROC procedure, SubclassId id) {
 void removeSubclass(HWND window, SUBCLASSPROC procedure, SubclassId id) {
     if (auto removeWindowSubclass = systemFunctions().removeWindowSubclass)
         removeWindowSubclass(window, procedure, idOf(id));
+}
+
+bool installRecordedSubclass(WindowSet& installed, HWND window, SUBCLASSPROC procedure, SubclassId id) {
+    if (!window || !canSubclass() || installed.contains(window) || !IsWindow(window)) return true;
+    if (!installSubclass(window, procedure, id)) return false;
+    installed.insert(window);
+    pinModule();
+    return true;
 }
 
 bool canSubclass() noexcept { return systemFunctions().setWindowSubclass != nullptr; }

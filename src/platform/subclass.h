@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "platform/window_map.h"
+
 namespace hueloom {
 
 // A subclass is identified by procedure and id together; each still has its own id, so a
@@ -32,6 +34,10 @@ enum class SubclassId : UINT_PTR {
 
 // False when SetWindowSubclass is unavailable or refuses.
 bool installSubclass(HWND window, SUBCLASSPROC procedure, SubclassId id);
+// Installs the subclass on a live window that `installed` does not hold yet, records it
+// there and keeps the module loaded, since the window now calls into it. False only when
+// the system refused it (worth trying again); true when there is nothing to do.
+bool installRecordedSubclass(WindowSet& installed, HWND window, SUBCLASSPROC procedure, SubclassId id);
 // Nothing when RemoveWindowSubclass is unavailable.
 void removeSubclass(HWND window, SUBCLASSPROC procedure, SubclassId id);
 [[nodiscard]] bool canSubclass() noexcept;

@@ -1,11 +1,14 @@
 #pragma once
 // System functions resolved at run time. The table is also the test seam: tests install
-// recording fakes in its entries and set the build cache (through tests/engine/test_seam.h),
-// because Wine lacks the undocumented dark-mode functions and reports an old build.
+// recording fakes in its entries and set the build cache (through tests/support/test_seam.h),
+// because Wine lacks the undocumented dark-mode functions and reports an old build, and
+// they make the calls that need resources fail.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdint>
+
+#include "platform/resource_functions.h"
 
 namespace hueloom {
 
@@ -35,6 +38,8 @@ struct SystemFunctions {
     LRESULT (WINAPI* callNextHookEx)(HHOOK, int, WPARAM, LPARAM) = nullptr;
 
     int32_t buildCache = -1;  // -1: not asked yet; afterwards the build or 0
+
+    ResourceFunctions resources;  // bound at load, never null
 };
 
 inline constexpr int32_t kBuildDarkMode = 17763;        // Windows 10 1809

@@ -20,8 +20,6 @@ bool isWindowAbove(HWND lower, HWND upper) {
 
 bool hasVisibleStyle(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0; }
 
-bool isTopLevelByStyle(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0; }
-
 bool isOwnedBy(HWND window, HWND owner) {
     if (!owner) return false;
     HWND current = window;

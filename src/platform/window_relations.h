@@ -9,8 +9,6 @@ namespace hueloom {
 [[nodiscard]] bool isWindowAbove(HWND lower, HWND upper);
 // The window's own WS_VISIBLE bit, whatever its parents show.
 [[nodiscard]] bool hasVisibleStyle(HWND window);
-// Top-level by style rather than by GetParent, which answers the owner of a popup.
-[[nodiscard]] bool isTopLevelByStyle(HWND window);
 // Whether `owner` is reached from `window` along GW_OWNER within 16 steps.
 [[nodiscard]] bool isOwnedBy(HWND window, HWND owner);
 

@@ -13,14 +13,25 @@ namespace hueloom {
 
 namespace {
 
-// The actions' way to the host in the middle of their work.
+// The actions' way to the host in the middle of their work. It remembers the first
+// variable that could not be set, so that the action does not answer "OK" without it.
 class BridgeActionHost final : public ActionHost {
 public:
     void setVariable(std::wstring_view name, std::wstring_view value) override {
-        HostBridge::setVariable(name, value);
+        if (!HostBridge::setVariable(name, value) && lostVariable_.empty()) lostVariable_ = name;
     }
-    void runScriptLine(std::wstring_view line) override { HostBridge::goSub(line); }
+    bool runScriptLine(std::wstring_view line) override { return HostBridge::goSub(line); }
+    [[nodiscard]] const std::wstring& lostVariable() const noexcept { return lostVariable_; }
+
+private:
+    std::wstring lostVariable_;
 };
+
+// A failure of the action itself says more than a variable lost on the way.
+ActionResult withLostVariable(ActionResult result, const std::wstring& lostVariable) {
+    if (lostVariable.empty() || result.code == 0 || !result.reports) return result;
+    return failed(L"Not enough memory to set " + lostVariable);
+}
 
 // Every parameter of an action is read before its handler runs.
 std::vector<std::wstring> readParams(void* params, int32_t count) {
@@ -38,7 +49,7 @@ int32_t executeAction(int32_t number, void* params) {
     if (!row) return 0;
     const std::vector<std::wstring> texts = readParams(params, row->parameterCount);
     BridgeActionHost host;
-    const ActionResult result = row->handler(texts, host);
+    const ActionResult result = withLostVariable(row->handler(texts, host), host.lostVariable());
     if (result.reports) HostBridge::setLastError(result.lastError);
     return result.code;
 }
@@ -49,8 +60,22 @@ int32_t editAction(int32_t number, void* params) {
     if (!row->editor) return 1;  // nothing to edit: the parameters stand as given
     const EditOutcome outcome = row->editor(readParams(params, row->parameterCount));
     if (!outcome.accepted) return 0;
-    for (size_t i = 0; i < outcome.writes.size(); ++i)
-        if (outcome.writes[i]) HostBridge::putParam(params, static_cast<int>(i), *outcome.writes[i]);
+    // Every new text first: without memory for one of them the edit is given up whole and
+    // the host keeps its parameters.
+    std::vector<char*> blocks(outcome.writes.size(), nullptr);
+    bool complete = true;
+    for (size_t i = 0; i < outcome.writes.size() && complete; ++i) {
+        if (!outcome.writes[i]) continue;
+        blocks[i] = HostBridge::toHostText(*outcome.writes[i]);
+        complete = blocks[i] != nullptr;
+    }
+    if (!complete) {
+        for (char* block : blocks)
+            if (block) GlobalFree(block);
+        return 0;
+    }
+    for (size_t i = 0; i < blocks.size(); ++i)
+        if (blocks[i]) HostBridge::putParamBlock(params, static_cast<int>(i), blocks[i]);
     return 1;
 }
 
@@ -63,6 +88,12 @@ void registerActions() {
         for (int32_t i = 0; i < action.parameterCount && i < 32; ++i) types[static_cast<size_t>(i)] = 1;
         char* name = HostBridge::toHostText(action.name);
         char* hint = HostBridge::toHostText(action.hint);
+        if (!name || !hint) {
+            // The host is never handed a null text; without memory the action goes unregistered.
+            if (name) GlobalFree(name);
+            if (hint) GlobalFree(hint);
+            continue;
+        }
         // The type list is a Delphi open array: the value before the count is its highest
         // index.
         const int32_t highestIndex = action.parameterCount > 0 ? action.parameterCount - 1 : 0;

@@ -64,6 +64,7 @@ int32_t WINAPI nbRegisterPlugIn(void* registerAction, void* unusedValue, void* g
         host.getVariable = reinterpret_cast<GetVariableCallback>(getVariable);
         host.setVariable = reinterpret_cast<SetVariableCallback>(setVariable);
         host.readerStyle = ReaderStyle::Unknown;  // a new reader may answer in another style
+        HostBridge::prepareExchangeBuffers();
         if (host.registerAction) registerActions();
         return 0;
     });

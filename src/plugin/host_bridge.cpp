@@ -6,6 +6,7 @@
 #include "platform/ansi_text.h"
 #include "platform/heap_block.h"
 #include "platform/process_lifetime.h"
+#include "platform/system_functions.h"
 
 namespace hueloom {
 
@@ -91,9 +92,13 @@ intptr_t callVariableReader(GetVariableCallback reader, char* name, char* value)
 #endif
 }
 
+char* newBlock(size_t bytes) {
+    return static_cast<char*>(systemFunctions().resources.globalAlloc(kBlockFlags, bytes));
+}
+
 bool ensureExchangeBuffers(HostCallbacks& host) {
-    if (!host.nameBuffer) host.nameBuffer = static_cast<char*>(GlobalAlloc(kBlockFlags, kNameBufferSize));
-    if (!host.valueBuffer) host.valueBuffer = static_cast<char*>(GlobalAlloc(kBlockFlags, kValueBufferSize));
+    if (!host.nameBuffer) host.nameBuffer = newBlock(kNameBufferSize);
+    if (!host.valueBuffer) host.valueBuffer = newBlock(kValueBufferSize);
     return host.nameBuffer && host.valueBuffer;
 }
 
@@ -103,6 +108,45 @@ constexpr size_t kSlotBytes = sizeof(void*);
 constexpr size_t kGuardBytes = 8;
 // Values are read up to this many bytes in every style, as the copying reader's buffer allows.
 constexpr size_t kMaxValueBytes = kValueBufferSize - 1;
+
+// The ANSI bytes of as much of `text` as fits in `maxBytes`, cut between characters (a
+// surrogate pair and a multi-byte character stay whole).
+std::string ansiPrefix(std::wstring_view text, size_t maxBytes, UINT codePage) {
+    std::string out;
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t width = ((text[i] & 0xFC00) == 0xD800 && i + 1 < text.size()) ? 2 : 1;
+        const std::string piece = toAnsi(text.substr(i, width), codePage);
+        if (out.size() + piece.size() > maxBytes) break;
+        out += piece;
+        i += width;
+    }
+    return out;
+}
+
+enum class LongValue { Refuse, Cut };
+
+// The exchange buffers stand in for fresh blocks when memory runs out: both are GlobalAlloc
+// blocks the plug-in keeps for the life of the process, and the host copies what it gets.
+bool setThroughExchangeBuffers(HostCallbacks& host, std::wstring_view name, std::wstring_view value,
+                               LongValue longValue) {
+    if (!ensureExchangeBuffers(host)) return false;
+    std::string valueBytes = toAnsi(value);
+    if (valueBytes.size() > kMaxValueBytes) {
+        if (longValue == LongValue::Refuse) return false;
+        valueBytes = ansiPrefix(value, kMaxValueBytes, CP_ACP);
+    }
+    const std::string nameBytes = variableNameBytes(name);
+    std::memcpy(host.nameBuffer, nameBytes.data(), nameBytes.size());
+    host.nameBuffer[nameBytes.size()] = '\0';
+    std::memcpy(host.valueBuffer, valueBytes.data(), valueBytes.size());
+    host.valueBuffer[valueBytes.size()] = '\0';
+    host.setVariable(host.nameBuffer, host.valueBuffer);
+    // A host that frees what it is given has freed the buffers as well: they are made anew.
+    if (!isLiveHeapBlock(host.nameBuffer)) host.nameBuffer = nullptr;
+    if (!isLiveHeapBlock(host.valueBuffer)) host.valueBuffer = nullptr;
+    return true;
+}
 
 struct GuardBytes {
     unsigned char bytes[kGuardBytes];
@@ -225,7 +269,7 @@ size_t readableBytesAt(const void* address) {
 
 char* toHostText(std::wstring_view text) {
     const std::string ansi = toAnsi(text);
-    auto* block = static_cast<char*>(GlobalAlloc(kBlockFlags, ansi.size() + 1));
+    char* block = newBlock(ansi.size() + 1);
     if (!block) return nullptr;
     std::memcpy(block, ansi.data(), ansi.size());
     block[ansi.size()] = '\0';
@@ -251,27 +295,48 @@ std::wstring getParam(void* params, int index) {
     return fromHostText(*slot);
 }
 
-void putParam(void* params, int index, std::wstring_view text) {
-    if (!params || index < 0) return;
-    char*& slot = static_cast<char**>(params)[index];
+bool putParam(void* params, int index, std::wstring_view text) {
+    if (!params || index < 0) return true;
     char* const fresh = toHostText(text);
-    (void)freeIfLiveHeapBlock(slot);
-    slot = fresh;
+    if (!fresh) return false;
+    putParamBlock(params, index, fresh);
+    return true;
 }
 
-void setVariable(std::wstring_view name, std::wstring_view value) {
+void putParamBlock(void* params, int index, char* block) {
+    if (!params || index < 0) return;
+    char*& slot = static_cast<char**>(params)[index];
+    (void)freeIfLiveHeapBlock(slot);
+    slot = block;
+}
+
+bool setVariable(std::wstring_view name, std::wstring_view value) {
     const BridgeState state = bridgeState();
-    if (hueloom::shuttingDown() || !state.host.setVariable) return;
+    if (hueloom::shuttingDown() || !state.host.setVariable) return true;
     char* const nameBlock = toHostText(name);
     char* const valueBlock = toHostText(value);
+    if (!nameBlock || !valueBlock) {
+        // Never a null text to the host.
+        if (nameBlock) GlobalFree(nameBlock);
+        if (valueBlock) GlobalFree(valueBlock);
+        return setThroughExchangeBuffers(state.host, name, value, LongValue::Refuse);
+    }
     state.host.setVariable(nameBlock, valueBlock);
     // The host has copied both. A host that freed them itself has made them dead blocks,
     // which are left alone.
     (void)freeIfLiveHeapBlock(nameBlock);
     (void)freeIfLiveHeapBlock(valueBlock);
+    return true;
 }
 
-void setLastError(std::wstring_view text) { setVariable(L"[Skin.LastError]", text); }
+void setLastError(std::wstring_view text) {
+    constexpr wchar_t kName[] = L"[Skin.LastError]";
+    if (setVariable(kName, text)) return;
+    const BridgeState state = bridgeState();
+    (void)setThroughExchangeBuffers(state.host, kName, text, LongValue::Cut);
+}
+
+void prepareExchangeBuffers() { (void)ensureExchangeBuffers(hostCallbacks()); }
 
 std::string variableNameBytes(std::wstring_view name) { return variableNameBytes(name, CP_ACP); }
 
@@ -279,16 +344,7 @@ std::string variableNameBytes(std::wstring_view name, UINT codePage) {
     size_t chars = name.size() < kMaxVariableNameChars ? name.size() : kMaxVariableNameChars;
     // Never split a surrogate pair at the cut.
     if (chars > 0 && chars < name.size() && (name[chars - 1] & 0xFC00) == 0xD800) --chars;
-    std::string out;
-    size_t i = 0;
-    while (i < chars) {
-        const size_t width = ((name[i] & 0xFC00) == 0xD800 && i + 1 < chars) ? 2 : 1;
-        const std::string piece = toAnsi(name.substr(i, width), codePage);
-        if (out.size() + piece.size() > kNameBufferSize - 1) break;
-        out += piece;
-        i += width;
-    }
-    return out;
+    return ansiPrefix(name.substr(0, chars), kNameBufferSize - 1, codePage);
 }
 
 std::wstring getVariable(std::wstring_view name) {
@@ -301,13 +357,16 @@ std::wstring getVariable(std::wstring_view name) {
     return takeReadValue(state.host, callReader(state.host, name));
 }
 
-void goSub(std::wstring_view line) {
+bool goSub(std::wstring_view line) {
     const BridgeState state = bridgeState();
-    if (hueloom::shuttingDown() || !state.host.scriptProcessor) return;
+    // Without a script processor (or while shutting down) there is nobody to hand it to,
+    // which is no shortage of memory.
+    if (hueloom::shuttingDown() || !state.host.scriptProcessor) return true;
     char* block = toHostText(line);
-    if (!block) return;
+    if (!block) return false;
     state.host.scriptProcessor(block);
     GlobalFree(block);
+    return true;
 }
 
 } // namespace hueloom::HostBridge

@@ -57,16 +57,26 @@ namespace HostBridge {
 void writeOut(char** outPointer, std::wstring_view text);
 [[nodiscard]] std::wstring getParam(void* params, int index);
 // Stores a new block in the slot, freeing the block it held (the host reads the array
-// afterwards and frees nothing of the old).
-void putParam(void* params, int index, std::wstring_view text);
-// The host copies name and value; both blocks are freed once the callback returns.
-void setVariable(std::wstring_view name, std::wstring_view value);
+// afterwards and frees nothing of the old). False, with the slot as it was, when the new
+// block cannot be allocated.
+bool putParam(void* params, int index, std::wstring_view text);
+// Stores a block made by toHostText in the slot, freeing the block it held.
+void putParamBlock(void* params, int index, char* block);
+// The host copies name and value; both blocks are freed once the callback returns. When
+// they cannot be allocated the exchange buffers carry them instead. False when the value
+// was not set for want of memory.
+bool setVariable(std::wstring_view name, std::wstring_view value);
+// As setVariable; when memory runs out even a text too long for the exchange buffer is set,
+// cut to what fits, so that every action still answers.
 void setLastError(std::wstring_view text);
+// Allocates the exchange buffers now, while memory is plentiful (when the host registers).
+void prepareExchangeBuffers();
 [[nodiscard]] std::wstring getVariable(std::wstring_view name);
 // A variable that no publication defines: reading it tells the reader's style, because a
 // copying reader leaves nothing in the buffer for it while a storing one stores a text.
 inline constexpr wchar_t kReaderProbeVariable[] = L"[Hueloom.ReaderStyleProbe]";
-void goSub(std::wstring_view line);
+// False when the line could not be handed over (no memory for its text).
+bool goSub(std::wstring_view line);
 
 // The ANSI bytes of a variable name for the 260-byte buffer: at most 255 characters and,
 // in multi-byte code pages, cut at a character boundary so name and terminator fit.

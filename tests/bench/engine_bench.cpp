@@ -166,7 +166,7 @@ void startTheme(HWND host) {
     testing::TestSeam::setWindowsBuild(19045);
     loadSystemFunctions();
     applyModePalette(currentTheme(), Mode::Dark);
-    rebuildThemeBrushes(currentTheme());
+    if (!rebuildThemeBrushes(currentTheme())) std::fputs("bench: the theme's brushes could not be made\n", stderr);
 }
 
 struct Figure {

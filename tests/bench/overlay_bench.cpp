@@ -1,8 +1,9 @@
-// The cost of one owner-drawn glyph paint, and of a timer tick over 100 overlay bindings
-// where nothing changed, each against its floor. Rounds alternate floor and figure.
+// The cost of one owner-drawn glyph paint, and of a timer tick over 10, 100 and 500 overlay
+// bindings where nothing changed, each against its floor. Rounds alternate floor and figure.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -27,7 +28,7 @@ namespace {
 using namespace hueloom;
 
 constexpr int kPaints = 200;
-constexpr int kBindings = 100;
+constexpr int kBindingCounts[] = {10, 100, 500};
 constexpr int kTicks = 5;
 constexpr wchar_t kHostClass[] = L"BenchOverlayHost";
 constexpr const wchar_t* kObjectClasses[] = {L"neobookcheckbox", L"neobookradiobtn", L"neobooktrackbar"};
@@ -57,7 +58,7 @@ struct ThemedHost {
         setHostWindow(window);
         loadSystemFunctions();
         applyModePalette(currentTheme(), Mode::Dark);
-        rebuildThemeBrushes(currentTheme());
+        if (!rebuildThemeBrushes(currentTheme())) std::fputs("bench: the theme's brushes could not be made\n", stderr);
     }
     ~ThemedHost() {
         stopTimer();
@@ -135,9 +136,40 @@ void measureGlyphPaint(const bench::Options& options) {
 
 std::string decimal(HWND window) { return std::to_string(reinterpret_cast<intptr_t>(window)); }
 
-// What every tick has to do per binding anyway: both windows alive, both visibilities,
-// the z-order walk.
-double overlayChecksUs() {
+void bindObjects(HWND parent, int count) {
+    for (int i = 0; i < count; ++i) {
+        const int kind = i % 3;
+        HWND object = CreateWindowExW(0, kObjectClasses[kind], L"", WS_CHILD | WS_VISIBLE, 10 + (i % 10) * 75,
+                                      10 + (i / 10 % 11) * 50, 70, kind == 2 ? 30 : 20, parent, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+        const std::string handle = decimal(object);
+        BindTexts texts;
+        texts.handle.assign(handle.begin(), handle.end());
+        texts.variable = L"Value" + std::to_wstring(i);
+        texts.value = kind == 2 ? L"40" : L"True";
+        texts.caption = kind == 1 ? L"True" : L"";
+        (void)bindOverlay(static_cast<OverlayKind>(kind + 1), texts);  // the overlays are counted in the report
+    }
+}
+
+// The floor: a bare walk of the same windows, every child of each parent of an overlay.
+double bareWalkUs() {
+    const double start = bench::nowUs();
+    std::vector<HWND> parents;
+    hueloom::overlayState().bindings.forEach([&](HWND, const OverlayBinding& binding) {
+        const HWND parent = GetParent(binding.overlayWindow);
+        if (std::find(parents.begin(), parents.end(), parent) == parents.end()) parents.push_back(parent);
+    });
+    int walked = 0;
+    for (HWND parent : parents)
+        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++walked;
+    const double us = bench::nowUs() - start;
+    (void)walked;
+    return us;
+}
+
+// The upkeep as it was: each binding walked its overlay's siblings up to its object.
+double walkPerBindingUs() {
     const double start = bench::nowUs();
     int covered = 0;
     hueloom::overlayState().bindings.forEach([&](HWND object, const OverlayBinding& binding) {
@@ -158,50 +190,52 @@ int overlaysAwaitingPaint() {
     return pending;
 }
 
-void measureQuietTick(const bench::Options& options) {
+int childCount(HWND parent) {
+    int count = 0;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++count;
+    return count;
+}
+
+// Above this many bindings the old upkeep (quadratic) is timed once, not every round.
+constexpr int kMaxBindingsForOldEveryRound = 100;
+
+void measureQuietTick(int bindings, const bench::Options& options) {
     ThemedHost host;
-    for (int i = 0; i < kBindings; ++i) {
-        const int kind = i % 3;
-        HWND object = CreateWindowExW(0, kObjectClasses[kind], L"", WS_CHILD | WS_VISIBLE, 10 + (i % 10) * 75,
-                                      10 + (i / 10) * 50, 70, kind == 2 ? 30 : 20, host.window, nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
-        const std::string handle = decimal(object);
-        BindTexts texts;
-        texts.handle.assign(handle.begin(), handle.end());
-        texts.variable = L"Value" + std::to_wstring(i);
-        texts.value = kind == 2 ? L"40" : L"True";
-        texts.caption = kind == 1 ? L"True" : L"";
-        (void)bindOverlay(static_cast<OverlayKind>(kind + 1), texts);  // the overlays are counted in the report
-    }
+    bindObjects(host.window, bindings);
     // The tick runs as the timer would call it, without a timer that could land in between.
     KillTimer(host.window, kAutoRefreshTimerId);
     hueloom::autoRefreshState().running = true;
     RedrawWindow(host.window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     bench::drainMessages();
 
-    std::vector<double> checks, syncs, ticks, ratios;
+    std::vector<double> floors, syncs, ticks, ratios, old;
     for (int round = 0; round < options.rounds; ++round) {
         double floor = 0, sync = 0, tick = 0;
         for (int i = 0; i < kTicks; ++i) {
-            floor += overlayChecksUs();
+            floor += bareWalkUs();
             sync += perCallUs(1, [] { syncAllOverlays(); });
             tick += perCallUs(1, [&] { autoRefreshTick(host.window, WM_TIMER, kAutoRefreshTimerId, 0); });
         }
-        checks.push_back(floor / kTicks);
+        floors.push_back(floor / kTicks);
         syncs.push_back(sync / kTicks);
         ticks.push_back(tick / kTicks);
         ratios.push_back(sync / floor);
+        if (bindings <= kMaxBindingsForOldEveryRound || round == 0) old.push_back(walkPerBindingUs());
     }
-    std::printf("  tick with %d bindings, nothing changed: syncAllOverlays %.2f ms against %.2f ms for the checks "
-                "themselves (ratio %.2fx); whole timer tick %.2f ms; overlays repainted: %d of %zu\n",
-                kBindings, bench::median(syncs) / 1000, bench::median(checks) / 1000, bench::median(ratios),
-                bench::median(ticks) / 1000, overlaysAwaitingPaint(), hueloom::overlayState().bindings.size());
+    std::printf("  %d bindings, %d windows walked, nothing changed: bare walk %.2f ms, syncAllOverlays %.2f ms "
+                "(ratio %.2fx), whole timer tick %.2f ms; one walk per binding as before: %.2f ms "
+                "(%s); overlays repainted: %d of %zu\n",
+                bindings, childCount(host.window), bench::median(floors) / 1000, bench::median(syncs) / 1000,
+                bench::median(ratios), bench::median(ticks) / 1000, bench::median(old) / 1000,
+                old.size() == 1 ? "one round" : "median", overlaysAwaitingPaint(),
+                hueloom::overlayState().bindings.size());
+    std::fflush(stdout);
     host.stopTimer();
 }
 
 void runOverlayBenchmark(const bench::Options& options) {
     measureGlyphPaint(options);
-    measureQuietTick(options);
+    for (int bindings : kBindingCounts) measureQuietTick(bindings, options);
     std::fflush(stdout);
 }
 

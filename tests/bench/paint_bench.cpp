@@ -77,7 +77,7 @@ struct Measured {
 
 void themeAll() {
     applyModePalette(currentTheme(), Mode::Dark);
-    rebuildThemeBrushes(currentTheme());
+    if (!rebuildThemeBrushes(currentTheme())) std::fputs("bench: the theme's brushes could not be made\n", stderr);
     refreshWindows(RefreshScope::AllWindows);
 }
 

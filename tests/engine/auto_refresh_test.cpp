@@ -143,7 +143,8 @@ TEST_CASE("a freeze left open is ended by the timer about 2.5 s later") {
     REQUIRE(hueloom::autoRefreshState().running);
     testing::pumpMessages(1800);
     CHECK(hueloom::windowRegistry().updateDepth == 1);
-    CHECK(hueloom::windowRegistry().frozenWindows.contains(edit));
+    CHECK(hueloom::windowRegistry().frozenWindows.contains(scene.host()));
+    CHECK_FALSE(IsWindowVisible(edit));
 
     testing::pumpMessages(1500);
     CHECK(hueloom::windowRegistry().updateDepth == 0);

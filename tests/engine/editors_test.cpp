@@ -12,6 +12,7 @@
 #include "editors_test_helpers.h"
 #include "fixtures.h"
 #include "plugin/entry_points.h"
+#include "support/fault_injector.h"
 
 using namespace editors_testing;
 namespace ids = hueloom::editor_controls;
@@ -436,6 +437,28 @@ TEST_CASE("auto-refresh editor asks once: Yes writes On, No writes Off, Cancel n
     CHECK(yes.text(0) == "On");
     CHECK(no.text(0) == "Off");
     CHECK_FALSE(cancelled.written(0));
+}
+
+TEST_CASE("an edit whose new texts cannot all be allocated writes none of them") {
+    EditorHost host;
+    for (const int after : {0, 1}) {  // the first text or the second
+        CAPTURE(after);
+        HostParams params{"old.ini", "Old"};
+        DialogDriver driver;
+        driver.when(kApplyCaption, [](HWND dialog) {
+            SetDlgItemTextW(dialog, ids::kSkinFileField, L"new.ini");
+            SetDlgItemTextW(dialog, ids::kSubroutineField, L"New");
+            clickButton(dialog, IDOK);
+        });
+        testing::FaultInjector injector;
+        injector.failNext(testing::FaultPoint::GlobalAlloc, 1, after);
+        CHECK(nbEditAction(1, params.array()) == 0);
+        requireDriven(driver);
+        CHECK_FALSE(params.written(0));
+        CHECK_FALSE(params.written(1));
+        CHECK(params.text(0) == "old.ini");
+        CHECK(params.text(1) == "Old");
+    }
 }
 
 TEST_CASE("actions without an editor accept their parameters without showing anything") {

@@ -174,7 +174,7 @@ void EngineScene::setMode(hueloom::Mode mode) {
         return;
     }
     hueloom::applyModePalette(theme, mode);
-    hueloom::rebuildThemeBrushes(theme);
+    REQUIRE(hueloom::rebuildThemeBrushes(theme));
 }
 
 void EngineScene::validateAll() const {

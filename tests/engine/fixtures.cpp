@@ -188,7 +188,7 @@ public:
     void setVariable(std::wstring_view name, std::wstring_view value) override {
         hueloom::HostBridge::setVariable(name, value);
     }
-    void runScriptLine(std::wstring_view line) override { hueloom::HostBridge::goSub(line); }
+    bool runScriptLine(std::wstring_view line) override { return hueloom::HostBridge::goSub(line); }
 };
 
 } // namespace

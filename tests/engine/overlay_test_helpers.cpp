@@ -1,5 +1,7 @@
 #include "overlay_test_helpers.h"
 
+#include <doctest.h>
+
 #include <float.h>
 
 #include <iterator>
@@ -143,7 +145,7 @@ void ThemedHost::setMode(hueloom::Mode mode) {
         return;
     }
     hueloom::applyModePalette(theme, mode);
-    hueloom::rebuildThemeBrushes(theme);
+    REQUIRE(hueloom::rebuildThemeBrushes(theme));
 }
 
 std::string handleText(HWND window) {

@@ -14,6 +14,8 @@
 #include "engine_scene.h"
 #include "fixtures.h"
 #include "paint/theme_brushes.h"
+#include "plugin/host_bridge.h"
+#include "support/fault_injector.h"
 #include "theme/ini_reader.h"
 #include "theme/skin_file.h"
 #include "theme/theme_state.h"
@@ -311,6 +313,50 @@ TEST_CASE("a subroutine that applies its own skin again stops instead of overflo
     CHECK(calls == 1);
     CHECK(hueloom::windowRegistry().updateDepth == 0);
     CHECK(theme().mode == hueloom::Mode::Dark);
+}
+
+TEST_CASE("without memory Apply reports what it could not do: its brushes, or handing over its subroutine") {
+    EngineScene scene(19045);
+    TempFolder folder;
+    const std::wstring path = folder.write(L"night.ini", "[Hueloom]\r\nMode=Dark\r\n");
+    HostBridge::prepareExchangeBuffers();
+    FaultInjector injector;
+
+    SUBCASE("no GDI handles for the brushes: nothing changes") {
+        const ThemeSnapshot before = ThemeSnapshot::now();
+        injector.failNext(FaultPoint::CreateSolidBrush, 1, 1);
+        CHECK(applySkin(path, "Decorate") == 0);
+        CHECK(variable("[Skin.LastError]") ==
+              "Skin 'night' not applied: not enough GDI resources for its brushes");
+        CHECK(ThemeSnapshot::now() == before);
+        CHECK(host().scriptLines.empty());
+        CHECK(hueloom::windowRegistry().updateDepth == 0);
+    }
+    SUBCASE("no memory for the GoSub line: the skin is in force, the subroutine did not run") {
+        // Every variable still reaches the host, through the exchange buffers.
+        injector.failAlways(FaultPoint::GlobalAlloc);
+        CHECK(applySkin(path, "Decorate") == 0);
+        CHECK(variable("[Skin.LastError]") ==
+              "Skin 'night' applied, but subroutine 'Decorate' not run: "
+              "not enough memory to hand it to the script");
+        CHECK(host().scriptLines.empty());
+        CHECK(theme().mode == hueloom::Mode::Dark);
+        CHECK(variable("[Skin.Name]") == "night");
+        CHECK(hueloom::windowRegistry().updateDepth == 0);
+    }
+}
+
+TEST_CASE("Reset gives back the memory of a very long skin name and path") {
+    EngineScene scene(19045);
+    TempFolder folder;
+    const std::string name(300000, 'n');
+    const std::wstring path = folder.write(L"long.ini", "[Hueloom]\r\nMode=Dark\r\nName=" + name + "\r\n");
+    REQUIRE(applySkin(path) == 1);
+    REQUIRE(theme().skinName.size() == 300000);
+    CHECK(executeAction(7, {}) == 1);
+    // An emptied string would keep its 600 KB: the heap must be as before the skin.
+    CHECK(theme().skinName.capacity() < 64);
+    CHECK(theme().skinFile.capacity() < 64);
 }
 
 TEST_CASE("files that are missing, empty, folders or locked change nothing") {

@@ -31,6 +31,9 @@ bool fitsOnScriptLine(const std::string& text) noexcept {
     return true;
 }
 
+// GCC 12 falsely reports an overlapping copy (-Wrestrict) for a literal + a temporary std::string.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wrestrict"
 std::string hostileText(Random& random) {
     switch (random.between(0, 13)) {
         case 0:
@@ -65,6 +68,7 @@ std::string hostileText(Random& random) {
             return mixedBytes(random, static_cast<size_t>(random.between(1, 12)));
     }
 }
+#pragma GCC diagnostic pop
 
 std::string colourText(Random& random) {
     switch (random.between(0, 7)) {

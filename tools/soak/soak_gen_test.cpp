@@ -112,6 +112,16 @@ TEST_CASE("every line is one the host can parse, and every subroutine named exis
     CHECK(labels.count("SkinSubRecurse") == 1);
 }
 
+TEST_CASE("the end of the warm-up is marked after the probes have counted, before the first soak action") {
+    const soak::SoakScript script = soak::writeSoakScript(plan(3, 50));
+    const std::string marker = std::string("SetVar \"") + soak::kWarmedUpVariable + "\" \"1\"";
+    const size_t warmedUp = script.text.find(marker);
+    REQUIRE(warmedUp != std::string::npos);
+    CHECK(script.text.find(marker, warmedUp + 1) == std::string::npos);
+    CHECK(script.text.rfind("GdiFree \"[GdiBesideBitmapsAtStart]\"", warmedUp) != std::string::npos);
+    CHECK(script.text.find("# The soak.") > warmedUp);
+}
+
 TEST_CASE("a subroutine only reaches subroutines with higher numbers, so nesting ends") {
     const std::vector<std::string> lines = linesOf(writeSoakScript(plan(5, 500)).text);
     int current = 0;

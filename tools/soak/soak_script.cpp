@@ -501,6 +501,8 @@ void Writer::warmUp() {
     line("GdiTypes \"[GdiTypesAtStart]\"");
     line("Print \"soak: free GDI handles after warming up: [GdiAtStart] ([GdiTypesAtStart])\"");
     line("Print \"soak: heap after warming up: [HeapBlocksAtStart] blocks, [HeapBytesAtStart] bytes\"");
+    // A run that makes system calls fail starts after this, once the probes have counted.
+    line("SetVar \"" + std::string(kWarmedUpVariable) + "\" \"1\"");
 }
 
 void Writer::cleanUp() {

@@ -25,6 +25,9 @@ struct SoakScript {
 // The skin files sit in folders beside the script: [PubDir]gallery\ and [PubDir]hostile\.
 [[nodiscard]] SoakScript writeSoakScript(const SoakPlan& plan);
 
+// Set to "1" when the warm-up is over and the probes have counted what is in use.
+inline constexpr char kWarmedUpVariable[] = "[Soak.WarmedUp]";
+
 // The sixteen actions, by number.
 [[nodiscard]] const std::vector<std::string>& actionNames();
 

@@ -40,6 +40,9 @@ struct SystemFunctions {
     LSTATUS (WINAPI* regNotifyChangeKeyValue)(HKEY, BOOL, DWORD, HANDLE, BOOL) = nullptr;
     LSTATUS (WINAPI* regCloseKey)(HKEY) = nullptr;
     BOOL (WINAPI* systemParametersInfoW)(UINT, UINT, PVOID, UINT) = nullptr;
+    HHOOK (WINAPI* setWindowsHookExW)(int, HOOKPROC, HINSTANCE, DWORD) = nullptr;
+    BOOL (WINAPI* unhookWindowsHookEx)(HHOOK) = nullptr;
+    LRESULT (WINAPI* callNextHookEx)(HHOOK, int, WPARAM, LPARAM) = nullptr;
 
     int32_t buildCache = -1;  // -1: not asked yet; afterwards the build or 0
 

@@ -16,7 +16,8 @@ namespace standin {
 
 namespace {
 
-constexpr long kMaxScriptBytes = 16L << 20;
+// A 100,000-action soak script is about 43 MB.
+constexpr long kMaxScriptBytes = 128L << 20;
 
 std::optional<std::string> readWholeFile(const std::wstring& path) {
     FILE* file = _wfopen(path.c_str(), L"rb");

@@ -47,6 +47,9 @@ doc_image skin-midnight skin-midnight "$controls"
 doc_image skin-newsroom skin-newsroom "$controls"
 doc_image skin-sandstone skin-sandstone "$controls"
 doc_image skin-glacier skin-glacier "$controls"
+# Light and Dark side by side, parted by a grey gap.
+convert "$docs_images/light-mode.png" \( "$docs_images/dark-mode.png" -background "#808080" -splice 12x0 \) \
+  +append -strip -define png:exclude-chunks=date,time "$docs_images/light-dark-pair.png"
 
 echo
 echo "demo: pictures for the documentation saved in $docs_images"

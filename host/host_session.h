@@ -18,6 +18,7 @@
 namespace standin {
 
 class Interpreter;
+struct AlertWatch;
 
 // Exit codes, most serious last.
 inline constexpr int kExitPassed = 0;
@@ -68,6 +69,7 @@ struct HostSession {
     int lastResult = 0;  // of the last action call
     std::deque<PendingPress> pendingPresses;
     UINT_PTR pressTimer = 0;
+    AlertWatch* alertUp = nullptr;  // the alert a script waits to look at (alert_box.h)
 
     // Sets a variable and repaints the host objects tied to it.
     void setVariable(std::string_view name, std::string_view value);

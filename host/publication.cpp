@@ -5,6 +5,7 @@
 #include "demo_page.h"
 #include "foreign_memory.h"
 #include "host_objects.h"
+#include "menu_bar.h"
 #include "text_util.h"
 
 namespace standin {
@@ -133,7 +134,16 @@ void Publication::open() {
     RedrawWindow(host_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+void Publication::setMenuBar(bool on) {
+    if (!host_) return;
+    HMENU old = GetMenu(host_);
+    if (on == (old != nullptr)) return;
+    SetMenu(host_, on ? createDemoMenuBar() : nullptr);
+    if (old) DestroyMenu(old);
+}
+
 void Publication::close() noexcept {
+    setMenuBar(false);
     for (const NamedWindow& named : names_)
         if (named.role == WindowRole::Dialog && IsWindow(named.window)) DestroyWindow(named.window);
     // Controls that are top-level windows (tooltips) do not go with their page.

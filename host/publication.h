@@ -38,6 +38,8 @@ public:
 
     // A fresh page state for one script file: the first page with its demo controls.
     void open();
+    // The host window's menu bar (File, Edit, Help) on or off; every file starts without.
+    void setMenuBar(bool on);
     // Destroys the dialogs and pages with everything on them and forgets every name.
     void close() noexcept;
 

@@ -1,4 +1,5 @@
 // Pages, dialogs, controls and host objects: creating, finding, changing and clicking them.
+#include "alert_box.h"
 #include "checked_call.h"
 #include "command_table.h"
 #include "console.h"
@@ -306,6 +307,24 @@ Flow setPageColour(const Call& call) {
     return Flow::Next;
 }
 
+Flow menuBar(const Call& call) {
+    bool on = true;
+    if (call.count() == 1) {
+        const std::string word = call.text(0);
+        if (!equalsFolded(word, "on") && !equalsFolded(word, "off")) return call.fail("MenuBar takes on or off");
+        on = equalsFolded(word, "on");
+    }
+    call.session.publication.setMenuBar(on);
+    return Flow::Next;
+}
+
+Flow alertBox(const Call& call) {
+    int answer = 0;
+    const Flow flow = showAlert(call, widen(call.text(0)), call.count() == 2 ? call.text(1) : "", answer);
+    call.session.setVariable("[Host.AlertResult]", std::to_string(answer));
+    return flow;
+}
+
 constexpr CommandEntry kWindowCommands[] = {
     {"HostObject", Arity::exactly(8), hostObject},
     {"CreateControl", Arity::between(7, 8), createControl},
@@ -334,6 +353,8 @@ constexpr CommandEntry kWindowCommands[] = {
     {"CloseDialog", Arity::exactly(1), closeDialog},
     {"ClosePage", Arity::exactly(1), closePage},
     {"SetPageColour", Arity::exactly(1), setPageColour},
+    {"MenuBar", Arity::between(0, 1), menuBar},
+    {"AlertBox", Arity::between(1, 2), alertBox},
 };
 
 }  // namespace

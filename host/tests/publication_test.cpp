@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "dialog_driver.h"
@@ -330,4 +331,26 @@ TEST_CASE("AutoPress answers a dialog that keeps a call waiting") {
     session().pendingPresses.clear();
     pumpMessages(150);
     CHECK(session().pressTimer == 0);
+}
+
+TEST_CASE("the host window's menu bar: File, Edit and Help, and gone when the file ends") {
+    HWND host = session().publication.hostWindow();
+    {
+        OpenPublication publication;
+        CHECK(GetMenu(host) == nullptr);
+        session().publication.setMenuBar(true);
+        HMENU bar = GetMenu(host);
+        REQUIRE(bar != nullptr);
+        CHECK(GetMenuItemCount(bar) == 3);
+        wchar_t title[16] = {};
+        GetMenuStringW(bar, 2, title, 16, MF_BYPOSITION);
+        CHECK(std::wstring(title) == L"&Help");
+        CHECK(GetMenuItemCount(GetSubMenu(bar, 0)) == 4);
+        session().publication.setMenuBar(true);  // once only
+        CHECK(GetMenu(host) == bar);
+        session().publication.setMenuBar(false);
+        CHECK(GetMenu(host) == nullptr);
+        session().publication.setMenuBar(true);
+    }
+    CHECK(GetMenu(host) == nullptr);
 }

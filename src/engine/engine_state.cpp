@@ -4,6 +4,8 @@
 #include "engine/control_painting.h"
 #include "engine/glyph_button.h"
 #include "engine/host_window.h"
+#include "engine/message_box.h"
+#include "engine/pointer_tracking.h"
 #include "engine/registry.h"
 #include "platform/window_relations.h"
 
@@ -17,6 +19,8 @@ struct EngineState {
     AutoRefreshState autoRefresh;
     HWND hoverButton = nullptr;  // the glyph button under the mouse
     HotPart hotPart;             // the header item or tab under the mouse
+    DrawnControlPointer pointer;
+    HHOOK messageBoxHook = nullptr;
 };
 
 EngineState g_engine;
@@ -39,6 +43,8 @@ void setHoveredGlyphButton(HWND button) noexcept { g_engine.hoverButton = button
 
 HotPart hotPart() noexcept { return g_engine.hotPart; }
 void setHotPart(HotPart part) noexcept { g_engine.hotPart = part; }
+DrawnControlPointer& drawnControlPointer() noexcept { return g_engine.pointer; }
+HHOOK& messageBoxHook() noexcept { return g_engine.messageBoxHook; }
 
 bool isOwnedByHost(HWND window) { return isOwnedBy(window, g_engine.hostWindow); }
 
@@ -76,6 +82,12 @@ void clearEngineState() {
     windows.paintedControls.clear();
     windows.originalLooks.clear();
     g_engine.hotPart = HotPart{};
+    windows.fallbackPainted.clear();
+    windows.menuBarSubclassed.clear();
+    windows.messageBoxes.clear();
+    g_engine.pointer = DrawnControlPointer{};
+    // The module is pinned while hooked, so this runs at process exit only.
+    removeMessageBoxHook();
 }
 
 } // namespace hueloom

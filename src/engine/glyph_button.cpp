@@ -1,5 +1,6 @@
 #include "engine/glyph_button.h"
 
+#include "engine/button_redraws.h"
 #include "engine/registry.h"
 #include "paint/glyph_painter.h"
 #include "paint/paint_geometry.h"
@@ -91,6 +92,13 @@ LRESULT CALLBACK glyphSubclassProc(HWND button, UINT message, WPARAM wParam, LPA
                                    UINT_PTR subclassId, DWORD_PTR) {
     if (shuttingDown()) return defaultSubclassProcessing(button, message, wParam, lParam);
 
+    if (buttonDrawsItselfOn(message) && ownerDrawingInForce()) {
+        // The button paints these changes itself, straight into its window, in the stock
+        // look: have them painted over at the next paint.
+        const LRESULT result = defaultSubclassProcessing(button, message, wParam, lParam);
+        InvalidateRect(button, nullptr, FALSE);
+        return result;
+    }
     switch (message) {
     case WM_PAINT:
         if (ownerDrawingInForce()) {
@@ -124,22 +132,6 @@ LRESULT CALLBACK glyphSubclassProc(HWND button, UINT message, WPARAM wParam, LPA
         if (hoveredGlyphButton() == button) {
             setHoveredGlyphButton(nullptr);
             InvalidateRect(button, nullptr, FALSE);
-        }
-        break;
-    case WM_ENABLE:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_SETTEXT:
-    case WM_UPDATEUISTATE:
-    case BM_SETCHECK:
-    case BM_SETSTATE:
-    case BM_SETSTYLE:
-        if (ownerDrawingInForce()) {
-            // The button paints these changes itself, straight into its window, in the
-            // stock look: have them painted over at the next paint.
-            const LRESULT result = defaultSubclassProcessing(button, message, wParam, lParam);
-            InvalidateRect(button, nullptr, FALSE);
-            return result;
         }
         break;
     case WM_NCDESTROY:

@@ -4,6 +4,7 @@
 
 #include "engine/control_colors.h"
 #include "engine/control_painting.h"
+#include "engine/fallback_painting.h"
 #include "engine/glyph_button.h"
 #include "engine/registry.h"
 #include "platform/native_theme.h"
@@ -67,6 +68,8 @@ bool applyNativeTheme(HWND window, ControlKind kind) {
         if (buttonType != kGroupBoxType) finished = installGlyphSubclass(window);
     }
     if (theme.mode != Mode::System) finished = installControlPainter(window, kind) && finished;
+    // Only where the system has no dark theme for it.
+    finished = installFallbackPainter(window, kind) && finished;
     return finished;
 }
 

@@ -20,6 +20,10 @@ struct ThemedWindowRegistry {
     WindowSet unfinishedControls;           // themed in part: a subclass was refused, tried again
     WindowMap<SubclassId> paintedControls;  // drawn by the plug-in, with its painter's subclass
     WindowMap<OriginalLook> originalLooks;  // what Reset puts back, from before the first change
+    WindowMap<ControlKind> fallbackPainted; // push buttons, up-downs, scroll bars and combo
+                                            // boxes drawn where no native dark theme exists
+    WindowSet menuBarSubclassed;            // top-level windows whose menu bar is drawn
+    WindowSet messageBoxes;                 // message boxes in the theme
 
     int32_t updateDepth = 0;   // nesting of beginUpdate
     uint32_t freezeStartMs = 0;

@@ -5,6 +5,7 @@
 #include "engine/auto_refresh.h"
 #include "engine/color_subclass.h"
 #include "engine/control_painting.h"
+#include "engine/fallback_painting.h"
 #include "engine/glyph_button.h"
 #include "engine/native_theming.h"
 #include "engine/original_look.h"
@@ -41,6 +42,7 @@ void restoreStockLook() {
     removeColorSubclasses();
     removeGlyphSubclasses();
     const std::vector<HWND> groupBoxes = removeControlPainters();
+    removeFallbackPainters();
     removeAllOverlays();
     redrawTitleBarWindows();
     forgetOriginalLooks();  // every control has had its own look back above

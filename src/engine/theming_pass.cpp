@@ -3,6 +3,8 @@
 #include "engine/classify.h"
 #include "engine/color_subclass.h"
 #include "engine/host_window.h"
+#include "engine/menu_bar.h"
+#include "engine/message_box.h"
 #include "engine/native_theming.h"
 #include "engine/registry.h"
 #include "platform/subclass.h"
@@ -71,6 +73,7 @@ void refreshWindows(RefreshScope scope) {
     if (all) {
         reapplyRegisteredControls();
         windowRegistry().titleBarWindows.clear();  // every title bar is applied afresh
+        updateMessageBoxHook();
     } else {
         finishUnfinishedControls();
     }
@@ -88,6 +91,7 @@ BOOL CALLBACK themeTopLevel(HWND window, LPARAM) {
     if (isSkippedTopLevel(window)) return TRUE;
     applyTitleBar(window);
     themeToolTip(window);
+    themeMenuBar(window);
     EnumChildWindows(window, themeChildCallback, 0);  // reaches every level of descendants
     return TRUE;
 }

@@ -29,6 +29,10 @@ void setDwmColor(HWND window, DWORD attribute, std::optional<COLORREF> color) {
 
 } // namespace
 
+bool nativeDarkThemeAvailable() {
+    return systemFunctions().allowDarkModeForWindow != nullptr && darkModeSupported();
+}
+
 void setPreferredAppMode(AppMode mode) {
     const SystemFunctions& functions = systemFunctions();
     if (functions.setPreferredAppMode) {

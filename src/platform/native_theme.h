@@ -11,6 +11,10 @@ namespace hueloom {
 
 enum class AppMode { Default, ForceDark, ForceLight };
 
+// Whether the system can draw controls dark itself: build 17763 or later with the
+// dark-mode functions resolved (Wine reporting Windows 10 has the build, not the functions).
+[[nodiscard]] bool nativeDarkThemeAvailable();
+
 // The process-wide preference, then the immersive colour policy and the menu themes
 // refreshed. Builds before 18362 only know "allow dark" (ForceDark) or not.
 void setPreferredAppMode(AppMode mode);

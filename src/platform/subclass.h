@@ -21,6 +21,13 @@ enum class SubclassId : UINT_PTR {
     GroupBoxPaint = 18604,
     StatusBarPaint = 18605,
     ToolTipPaint = 18606,
+    // Controls drawn where the system has no dark theme for them; menu bars; message boxes.
+    PushButton = 18527,
+    UpDown = 18531,
+    ScrollBar = 18533,
+    ComboButton = 18539,
+    MenuBar = 18541,
+    MessageBox = 18547,
 };
 
 [[nodiscard]] constexpr UINT_PTR idOf(SubclassId id) noexcept { return static_cast<UINT_PTR>(id); }

@@ -66,6 +66,9 @@ void loadSystemFunctions() {
 
     functions.user32 = LoadLibraryW(L"user32.dll");
     lookUp(functions.user32, "RealGetWindowClassW", functions.realGetWindowClassW);
+    lookUp(functions.user32, "SetWindowsHookExW", functions.setWindowsHookExW);
+    lookUp(functions.user32, "UnhookWindowsHookEx", functions.unhookWindowsHookEx);
+    lookUp(functions.user32, "CallNextHookEx", functions.callNextHookEx);
 
     functions.uxtheme = LoadLibraryW(L"uxtheme.dll");
     lookUp(functions.uxtheme, "SetWindowTheme", functions.setWindowTheme);

@@ -33,6 +33,9 @@ struct SystemFunctions {
     BOOL (WINAPI* setWindowSubclass)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR) = nullptr;
     BOOL (WINAPI* removeWindowSubclass)(HWND, SUBCLASSPROC, UINT_PTR) = nullptr;
     LRESULT (WINAPI* defSubclassProc)(HWND, UINT, WPARAM, LPARAM) = nullptr;
+    HHOOK (WINAPI* setWindowsHookExW)(int, HOOKPROC, HINSTANCE, DWORD) = nullptr;
+    BOOL (WINAPI* unhookWindowsHookEx)(HHOOK) = nullptr;
+    LRESULT (WINAPI* callNextHookEx)(HHOOK, int, WPARAM, LPARAM) = nullptr;
 
     int32_t buildCache = -1;  // -1: not asked yet; afterwards the build or 0
 

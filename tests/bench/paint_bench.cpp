@@ -33,7 +33,7 @@ HWND createHost() {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kHostClass;
     RegisterClassW(&wc);
-    return CreateWindowExW(0, kHostClass, L"Paint benchmark", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 640, 480,
+    return CreateWindowExW(0, kHostClass, L"Paint benchmark", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 820, 480,
                            nullptr, nullptr, wc.hInstance, nullptr);
 }
 
@@ -41,6 +41,25 @@ HWND marquee(HWND host) {
     HWND bar = testing::sampleProgress(host, {10, 320, 240, 18}, PBS_MARQUEE);
     SendMessageW(bar, PBM_SETMARQUEE, TRUE, 30);
     return bar;
+}
+
+HWND child(HWND parent, const wchar_t* className, DWORD style, testing::Box box, const wchar_t* text = L"") {
+    return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, box.x, box.y, box.width, box.height,
+                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+HWND scrollBar(HWND host) {
+    HWND bar = child(host, WC_SCROLLBARW, SBS_HORZ, {600, 50, 200, 18});
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 20, 30, 0};
+    SetScrollInfo(bar, SB_CTL, &info, FALSE);
+    return bar;
+}
+
+HWND comboBox(HWND host, DWORD style, int y) {
+    HWND combo = child(host, WC_COMBOBOXW, style | WS_VSCROLL, {600, y, 150, 200});
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Green"));
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    return combo;
 }
 
 double paintUs(HWND control) {
@@ -82,6 +101,12 @@ void runPaintBenchmark(const bench::Options& options) {
         {"tooltip", testing::sampleToolTip(host, {200, 300}), {}, {}, {}, {}, {}},
         {"list view", testing::sampleListView(host, {10, 160, 280, 110}), {}, {}, {}, {}, {}},
         {"tree view", testing::sampleTreeView(host, {300, 160, 280, 116}), {}, {}, {}, {}, {}},
+        // Drawn only where the system has no dark theme for them, as under Wine.
+        {"push button", child(host, WC_BUTTONW, BS_DEFPUSHBUTTON, {600, 10, 100, 30}, L"Apply"), {}, {}, {}, {}, {}},
+        {"scroll bar", scrollBar(host), {}, {}, {}, {}, {}},
+        {"up-down", child(host, UPDOWN_CLASSW, 0, {600, 80, 20, 40}), {}, {}, {}, {}, {}},
+        {"combo box list", comboBox(host, CBS_DROPDOWNLIST, 140), {}, {}, {}, {}, {}},
+        {"combo box", comboBox(host, CBS_DROPDOWN, 170), {}, {}, {}, {}, {}},
     };
     bench::drainMessages();
     for (int round = 0; round < options.rounds; ++round) {

@@ -107,6 +107,11 @@ LookScene::~LookScene() {
     resetPlugin();
 }
 
+HWND LookScene::child(const wchar_t* className, DWORD style, RECT box, const wchar_t* text, HWND parent) {
+    return createChild(parent ? parent : host_, className, style, box.left, box.top, box.right - box.left,
+                       box.bottom - box.top, text);
+}
+
 void LookScene::apply(Look look) {
     switch (look) {
     case Look::Dark: REQUIRE(executeAction(SetMode, {"Dark"}) == 1); break;

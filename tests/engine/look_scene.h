@@ -42,6 +42,8 @@ public:
     HWND listView();                     // report view, two columns, four rows, the second selected
     HWND treeView();                     // a root with three children, expanded, one selected
     HWND richEdit();                     // "Rich edit text", multi-line
+    // Any other control: a visible child of `parent` (the host when null) at `box`.
+    HWND child(const wchar_t* className, DWORD style, RECT box, const wchar_t* text = L"", HWND parent = nullptr);
 
 private:
     HWND own(HWND window);

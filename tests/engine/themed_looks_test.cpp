@@ -21,6 +21,21 @@ constexpr double kOffThemeBound = 0.02;
 // a dark theme (Dark's text colour is near white).
 constexpr double kTextBound = 0.35;
 
+HWND scrollBar(LookScene& scene, DWORD style, RECT box) {
+    HWND bar = scene.child(L"ScrollBar", style, box);
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 100, 20, 30, 0};
+    SetScrollInfo(bar, SB_CTL, &info, TRUE);
+    return bar;
+}
+
+HWND comboBox(LookScene& scene, DWORD style) {
+    HWND combo = scene.child(L"ComboBox", style | WS_VSCROLL, {10, 10, 160, 200});
+    for (const wchar_t* item : {L"Red", L"Green", L"Blue"})
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    return combo;
+}
+
 struct Kind {
     const char* name;
     HWND (*make)(LookScene&);
@@ -36,6 +51,14 @@ const Kind kKinds[] = {
     {"tooltip", [](LookScene& s) { return s.toolTip(); }},
     {"list view with its header", [](LookScene& s) { return s.listView(); }},
     {"tree view", [](LookScene& s) { return s.treeView(); }},
+    // Drawn where the system has no dark theme for them, as under Wine.
+    {"push button", [](LookScene& s) { return s.child(L"Button", BS_PUSHBUTTON, {10, 10, 120, 50}, L"Apply"); }},
+    {"default push button", [](LookScene& s) { return s.child(L"Button", BS_DEFPUSHBUTTON, {10, 10, 120, 50}, L"OK"); }},
+    {"horizontal scroll bar", [](LookScene& s) { return scrollBar(s, SBS_HORZ, {10, 10, 210, 28}); }},
+    {"vertical scroll bar", [](LookScene& s) { return scrollBar(s, SBS_VERT, {10, 10, 28, 160}); }},
+    {"up-down", [](LookScene& s) { return s.child(UPDOWN_CLASSW, 0, {10, 10, 30, 50}); }},
+    {"drop-down list combo box", [](LookScene& s) { return comboBox(s, CBS_DROPDOWNLIST); }},
+    {"drop-down combo box", [](LookScene& s) { return comboBox(s, CBS_DROPDOWN); }},
 };
 
 } // namespace

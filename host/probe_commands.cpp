@@ -11,6 +11,7 @@
 #include "screenshot.h"
 #include "text_util.h"
 #include "window_census.h"
+#include "windows_setting.h"
 
 namespace standin {
 
@@ -169,6 +170,23 @@ Flow autoPress(const Call& call) {
     return Flow::Next;
 }
 
+// WindowsDarkSetting "1"|"0"|"none" ["quiet"]: what Windows asks applications for.
+Flow windowsDarkSetting(const Call& call) {
+    const std::string word = call.text(0);
+    AppsTheme theme = AppsTheme::Unset;
+    if (word == "1") theme = AppsTheme::Dark;
+    else if (word == "0") theme = AppsTheme::Light;
+    else if (!equalsFolded(word, "none")) return call.fail("WindowsDarkSetting takes 1, 0 or none, not '" + word + "'");
+    bool broadcast = true;
+    if (call.count() == 2) {
+        if (!equalsFolded(call.text(1), "quiet")) return call.fail("the second parameter of WindowsDarkSetting is quiet");
+        broadcast = false;
+    }
+    const std::string problem = changeAppsTheme(theme, broadcast);
+    if (!problem.empty()) return call.fail("WindowsDarkSetting: " + problem);
+    return Flow::Next;
+}
+
 constexpr CommandEntry kProbeCommands[] = {
     {"Pump", Arity::exactly(1), pump},         {"Screenshot", Arity::between(1, 2), screenshot},
     {"GetPixel", Arity::exactly(4), getPixel}, {"CountWindows", Arity::exactly(2), countWindows},
@@ -181,6 +199,7 @@ constexpr CommandEntry kProbeCommands[] = {
     {"ModuleLoaded", Arity::exactly(2), moduleLoaded},
     {"StartClock", Arity::exactly(0), startClock},
     {"ReadClock", Arity::exactly(1), readClock},
+    {"WindowsDarkSetting", Arity::between(1, 2), windowsDarkSetting},
 };
 
 }  // namespace

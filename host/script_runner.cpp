@@ -10,6 +10,7 @@
 #include "host_callbacks.h"
 #include "host_session.h"
 #include "interpreter.h"
+#include "windows_setting.h"
 
 namespace standin {
 
@@ -121,6 +122,7 @@ void runScriptFile(HostSession& state, const std::wstring& path) {
     noteProgress(name + ", closing");
     sendHostMessage(state, kMessagePublicationCloses);
     state.publication.close();
+    restoreAppsTheme();  // the prefix is shared: each file leaves it as it was
     (void)reportNewFaults("host: " + name + ", closing");
     reportUnusedPresses(state, name);
 

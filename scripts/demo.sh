@@ -47,9 +47,27 @@ doc_image skin-midnight skin-midnight "$controls"
 doc_image skin-newsroom skin-newsroom "$controls"
 doc_image skin-sandstone skin-sandstone "$controls"
 doc_image skin-glacier skin-glacier "$controls"
-# Light and Dark side by side, parted by a grey gap.
-convert "$docs_images/light-mode.png" \( "$docs_images/dark-mode.png" -background "#808080" -splice 12x0 \) \
-  +append -strip -define png:exclude-chunks=date,time "$docs_images/light-dark-pair.png"
+doc_image skin-paper skin-paper "$controls"
+doc_image skin-high-contrast skin-high-contrast "$controls"
+doc_image skin-deep-lagoon skin-deep-lagoon "$controls"
+
+# Pictures set side by side, scaled to fit a page: Light beside Dark, and Auto as Windows
+# asks for dark and then for light.
+side_by_side() {  # picture name, then the screenshots from left to right
+  local name="$1"; shift
+  local shots=()
+  for shot in "$@"; do
+    if [ ! -f "$out/$shot.png" ]; then
+      echo "demo: screenshot $shot is missing, so docs/images/$name.png cannot be made" >&2
+      return 1
+    fi
+    shots+=("(" "$out/$shot.png" -crop "$page" +repage ")")
+  done
+  convert "${shots[@]}" -background white -splice 12x0 +append -chop 12x0 -resize 60% \
+    -strip -define png:exclude-chunks=date,time "$docs_images/$name.png"
+}
+side_by_side light-dark-pair 03-light 02-dark
+side_by_side auto-mode 10-auto-windows-dark 11-auto-windows-light
 
 echo
 echo "demo: pictures for the documentation saved in $docs_images"

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "actions/action_result.h"
+#include "actions/high_contrast_remark.h"
 #include "actions/skin_variables.h"
 #include "actions/theme_actions.h"
 #include "common/text.h"
@@ -64,6 +65,7 @@ ActionResult reportApplied(const std::wstring& name, const std::wstring& subrout
 // A change of mode as everywhere else, then the file's settings over it; they already
 // hold the palette's colours where the file gives none.
 void applyThemeFromSkin(const SkinSettings& skin, ThemeState& theme) {
+    theme.followsWindows = false;  // the file's mode wins over Auto
     applyModePalette(theme, skin.mode);
     theme.controlBack = skin.controlBack;
     theme.controlText = skin.controlText;
@@ -123,7 +125,7 @@ ActionResult applySkin(ActionParams params, ActionHost& host) {
     const SubroutineRun ran = runSubroutine(subroutine, host);
     endUpdate(UpdateEnd::OneLevel);
     // Controls the pass could not finish are reported before a subroutine that did not run.
-    return answerAfterPass(reportApplied(skin.name, subroutine, ran, L"' applied"));
+    return answerAfterPass(withHighContrastRemark(reportApplied(skin.name, subroutine, ran, L"' applied")));
 }
 
 } // namespace hueloom

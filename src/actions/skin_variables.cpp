@@ -18,7 +18,7 @@ std::wstring titleColorText(std::optional<Color> color) {
 
 void exportSkinVariables(ActionHost& host) {
     const ThemeState& theme = currentTheme();
-    host.setVariable(L"[Skin.Mode]", modeName(theme.mode));
+    host.setVariable(L"[Skin.Mode]", scriptModeName(theme));
     host.setVariable(L"[Skin.ControlBack]", formatColor(theme.controlBack));
     host.setVariable(L"[Skin.ControlText]", formatColor(theme.controlText));
     host.setVariable(L"[Skin.PageColor]", formatColor(theme.pageBack));
@@ -26,6 +26,11 @@ void exportSkinVariables(ActionHost& host) {
     host.setVariable(L"[Skin.Glyphs]", theme.glyphs ? L"1" : L"0");
     host.setVariable(L"[Skin.TitleBar]", titleColorText(theme.titleBar));
     host.setVariable(L"[Skin.TitleText]", titleColorText(theme.titleText));
+}
+
+void exportWindowsSettingVariables(ActionHost& host, WindowsColorSettings settings) {
+    host.setVariable(L"[Skin.SystemDark]", settings.appsDark ? L"1" : L"0");
+    host.setVariable(L"[Skin.HighContrast]", settings.highContrast ? L"1" : L"0");
 }
 
 } // namespace hueloom

@@ -4,17 +4,21 @@
 #include <utility>
 
 #include "actions/action_result.h"
+#include "actions/high_contrast_remark.h"
 #include "actions/skin_variables.h"
 #include "actions/theme_actions.h"
 #include "common/text.h"
 #include "engine/auto_refresh.h"
+#include "engine/mode_switch.h"
 #include "engine/native_theming.h"
+#include "engine/settings_watch.h"
 #include "engine/theme_removal.h"
 #include "engine/theming_pass.h"
 #include "engine/update_freeze.h"
 #include "paint/theme_brushes.h"
 #include "platform/system_functions.h"
 #include "theme/color.h"
+#include "theme/follow_windows.h"
 #include "theme/mode.h"
 #include "theme/theme_state.h"
 
@@ -48,6 +52,30 @@ ActionResult finishThemeChange(ActionHost& host, ActionResult whenComplete) {
     return answerAfterPass(std::move(whenComplete));
 }
 
+// The answer of a change to Dark or Light, which says when Windows cannot draw its own
+// parts in the mode.
+[[nodiscard]] ActionResult modeAnswer() {
+    if (darkModeSupported()) return succeeded();
+    return succeeded(L"OK - colors applied; native dark mode needs Windows 10 1809+ (build " +
+                     decimalText(windowsBuild()) + L")");
+}
+
+// SetMode "Auto": Dark or Light as Windows asks, from now on; the stock look while high
+// contrast is on.
+ActionResult followWindows(ActionHost& host) {
+    startSettingsWatch();
+    const WindowsColorSettings settings = currentWindowsSettings();
+    const bool followedBefore = currentTheme().followsWindows;
+    currentTheme().followsWindows = true;
+    if (showFollowedLook(settings, FollowStep::Entering) == FollowOutcome::NoBrushes) {
+        currentTheme().followsWindows = followedBefore;
+        return brushesUnavailable();
+    }
+    exportSkinVariables(host);
+    exportWindowsSettingVariables(host, settings);
+    return answerAfterPass(withHighContrastRemark(settings.highContrast ? succeeded() : modeAnswer()));
+}
+
 } // namespace
 
 ActionResult brushesUnavailable() {
@@ -62,6 +90,9 @@ ActionResult answerAfterPass(ActionResult whenComplete) {
 }
 
 ActionResult resetTheme(ActionParams, ActionHost& host) {
+    // Nothing of the plug-in stays on a window, the settings watch included.
+    currentTheme().followsWindows = false;
+    stopSettingsWatch();
     restoreStockLook();
     host.setVariable(L"[Skin.Name]", L"");
     host.setVariable(L"[Skin.File]", L"");
@@ -73,21 +104,19 @@ ActionResult setMode(ActionParams params, ActionHost& host) {
     const std::wstring& word = params[0];
     const std::optional<Mode> mode = readModeWord(word, ModeWords::Script);
     loadSystemFunctions();
+    if (isAutoModeWord(word)) return followWindows(host);
     if (!mode) return failed(L"Unknown mode '" + word + L"'. Use Dark, Light or System");
     if (*mode == Mode::System) return resetTheme(params, host);
 
-    ThemeState next = currentTheme();
-    applyModePalette(next, *mode);
-    next.titleBar.reset();
-    next.titleText.reset();
-    if (!rebuildThemeBrushes(next)) return brushesUnavailable();
-
-    beginUpdate();
-    currentTheme() = std::move(next);
-    applyAppMode();
-    if (darkModeSupported()) return finishThemeChange(host, succeeded());
-    return finishThemeChange(host, succeeded(L"OK - colors applied; native dark mode needs Windows 10 1809+ "
-                                             L"(build " + decimalText(windowsBuild()) + L")"));
+    // An explicit mode leaves Auto; when the system refuses the brushes, Auto stays too.
+    const bool followedBefore = currentTheme().followsWindows;
+    currentTheme().followsWindows = false;
+    if (!switchBaseMode(*mode)) {
+        currentTheme().followsWindows = followedBefore;
+        return brushesUnavailable();
+    }
+    exportSkinVariables(host);
+    return answerAfterPass(withHighContrastRemark(modeAnswer()));
 }
 
 ActionResult setColors(ActionParams params, ActionHost& host) {
@@ -109,13 +138,17 @@ ActionResult setColors(ActionParams params, ActionHost& host) {
     }
 
     next.active = true;
-    const bool leavesSystemMode = next.mode == Mode::System;
-    if (leavesSystemMode) next.mode = isDarkColor(next.controlBack) ? Mode::Dark : Mode::Light;
+    // Base colours of the author's own leave System, and Auto, for the mode they imply.
+    const bool leavesMode = next.mode == Mode::System || next.followsWindows;
+    if (leavesMode) {
+        next.followsWindows = false;
+        next.mode = isDarkColor(next.controlBack) ? Mode::Dark : Mode::Light;
+    }
     if (!rebuildThemeBrushes(next)) return brushesUnavailable();
     beginUpdate();
     theme = std::move(next);
-    if (leavesSystemMode) applyAppMode();
-    return finishThemeChange(host, succeeded());
+    if (leavesMode) applyAppMode();
+    return finishThemeChange(host, withHighContrastRemark(succeeded()));
 }
 
 ActionResult setAccent(ActionParams params, ActionHost& host) {
@@ -128,6 +161,12 @@ ActionResult setAccent(ActionParams params, ActionHost& host) {
     if (accent.color) next.accent = *accent.color;
     if (!trimSpaces(glyphSwitch).empty()) next.glyphs = !isOffWord(glyphSwitch);
 
+    // Auto keeps following; in high contrast the accent waits for its end.
+    if (next.followsWindows && next.mode == Mode::System) {
+        currentTheme() = std::move(next);
+        exportSkinVariables(host);
+        return withHighContrastRemark(succeeded());
+    }
     const bool leavesSystemMode = next.mode == Mode::System;
     if (leavesSystemMode) {
         applyModePalette(next, Mode::Light);  // overwrites the accent with the Light one
@@ -137,7 +176,7 @@ ActionResult setAccent(ActionParams params, ActionHost& host) {
     beginUpdate();
     currentTheme() = std::move(next);
     if (leavesSystemMode) applyAppMode();
-    return finishThemeChange(host, succeeded());
+    return finishThemeChange(host, withHighContrastRemark(succeeded()));
 }
 
 ActionResult setTitleBar(ActionParams params, ActionHost& host) {
@@ -151,14 +190,16 @@ ActionResult setTitleBar(ActionParams params, ActionHost& host) {
         *fields[i] = color.color;
     }
 
+    // Auto's stock look in high contrast keeps the colours for its end, and themes nothing.
+    const bool waitsForHighContrast = theme.followsWindows && theme.mode == Mode::System;
     // In System mode a caption colour needs a non-System mode to take effect, while the
     // plug-in's own control colours stay off.
-    if (theme.mode == Mode::System && (theme.titleBar || theme.titleText)) {
+    if (theme.mode == Mode::System && !waitsForHighContrast && (theme.titleBar || theme.titleText)) {
         theme.mode = Mode::Light;
         theme.active = false;
     }
 
-    reapplyTitleBars();
+    if (!waitsForHighContrast) reapplyTitleBars();
     exportSkinVariables(host);
 
     if (windowsBuild() >= kBuildCaptionColors) return succeeded();

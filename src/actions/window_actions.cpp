@@ -7,6 +7,7 @@
 #include "common/version.h"
 #include "engine/auto_refresh.h"
 #include "engine/host_window.h"
+#include "engine/settings_watch.h"
 #include "engine/theming_pass.h"
 #include "engine/update_freeze.h"
 #include "engine/window_list.h"
@@ -40,6 +41,8 @@ ActionResult getInfoAction(ActionParams, ActionHost& host) {
     host.setVariable(L"[Skin.Supported]", flag(darkModeSupported()));
     host.setVariable(L"[Skin.Version]", kPluginVersion);
     host.setVariable(L"[Skin.AutoRefresh]", flag(autoRefreshRunning()));
+    startSettingsWatch();  // from now on the two are kept current
+    exportWindowsSettingVariables(host, currentWindowsSettings());
     exportSkinVariables(host);
     return succeeded();
 }

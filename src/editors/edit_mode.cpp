@@ -1,4 +1,4 @@
-// The SetMode editor: one of three base modes.
+// The SetMode editor: one of three base modes, or Auto.
 #include "editors/editor_choices.h"
 #include "editors/editor_controls.h"
 #include "editors/editor_dialogs.h"
@@ -17,12 +17,13 @@ constexpr ControlLayout kModeControls[] = {
     {L"Button", L"Dark  (default dark colors)", kDarkButton, kRadio | WS_GROUP | WS_TABSTOP, 0, 24, 40, 250, 20},
     {L"Button", L"Light (default light colors)", kLightButton, kRadio, 0, 24, 64, 250, 20},
     {L"Button", L"System (stock Windows look)", kSystemButton, kRadio, 0, 24, 88, 250, 20},
-    // WS_GROUP ends the radio group so the arrow keys stay within the three modes.
-    {L"Button", L"OK", IDOK, WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 124, 130, 75, 26},
-    {L"Button", L"Cancel", IDCANCEL, WS_TABSTOP | BS_PUSHBUTTON, 0, 209, 130, 75, 26},
+    {L"Button", L"Auto  (follow the Windows setting)", kAutoButton, kRadio, 0, 24, 112, 250, 20},
+    // WS_GROUP ends the radio group so the arrow keys stay within the four choices.
+    {L"Button", L"OK", IDOK, WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 124, 154, 75, 26},
+    {L"Button", L"Cancel", IDCANCEL, WS_TABSTOP | BS_PUSHBUTTON, 0, 209, 154, 75, 26},
 };
 
-constexpr DialogLayout kModeDialog{L"Hueloom - Mode", 300, 170, kModeControls};
+constexpr DialogLayout kModeDialog{L"Hueloom - Mode", 300, 194, kModeControls};
 
 int buttonFor(Mode mode) {
     switch (mode) {
@@ -33,10 +34,12 @@ int buttonFor(Mode mode) {
     return kDarkButton;
 }
 
-Mode chosenMode(const EditorDialog& dialog) {
-    if (dialog.isChecked(kLightButton)) return Mode::Light;
-    if (dialog.isChecked(kSystemButton)) return Mode::System;
-    return Mode::Dark;
+// The word written back: the mode's name, or "Auto".
+const wchar_t* chosenWord(const EditorDialog& dialog) {
+    if (dialog.isChecked(kAutoButton)) return kAutoModeName;
+    if (dialog.isChecked(kLightButton)) return modeName(Mode::Light);
+    if (dialog.isChecked(kSystemButton)) return modeName(Mode::System);
+    return modeName(Mode::Dark);
 }
 
 } // namespace
@@ -44,7 +47,8 @@ Mode chosenMode(const EditorDialog& dialog) {
 EditOutcome editMode(EditorParams current) {
     EditorDialog dialog(kModeDialog);
     if (!dialog.created()) return {};
-    const int preselected = buttonFor(preselectedMode(current.empty() ? std::wstring() : current[0]));
+    const std::wstring word = current.empty() ? std::wstring() : current[0];
+    const int preselected = isAutoModeWord(word) ? kAutoButton : buttonFor(preselectedMode(word));
     dialog.check(preselected);
     dialog.show(preselected);
 
@@ -53,7 +57,7 @@ EditOutcome editMode(EditorParams current) {
         command = dialog.waitForCommand();
     } while (command != IDOK && command != IDCANCEL);
     if (command == IDCANCEL) return {};
-    return {true, {std::wstring(modeName(chosenMode(dialog)))}};
+    return {true, {std::wstring(chosenWord(dialog))}};
 }
 
 } // namespace hueloom

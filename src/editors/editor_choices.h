@@ -9,7 +9,8 @@
 namespace hueloom {
 
 // The mode SetMode would take from the parameter; a word it refuses, and the empty text
-// (which SetMode reads as System), preselect Dark. The editor writes back modeName().
+// (which SetMode reads as System), preselect Dark. The editor writes back modeName(), and
+// handles "Auto" itself.
 [[nodiscard]] Mode preselectedMode(std::wstring_view parameter);
 
 // The colour the picker starts from for colour number `position` (from 1): the parameter's

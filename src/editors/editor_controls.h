@@ -10,5 +10,6 @@ inline constexpr int kSubroutineField = 103;
 inline constexpr int kDarkButton = 201;
 inline constexpr int kLightButton = 202;
 inline constexpr int kSystemButton = 203;
+inline constexpr int kAutoButton = 204;
 
 } // namespace hueloom::editor_controls

@@ -2,6 +2,7 @@
 
 #include "engine/host_window.h"
 #include "engine/registry.h"
+#include "engine/settings_watch.h"
 #include "engine/theming_pass.h"
 #include "engine/update_freeze.h"
 #include "overlay/bindings.h"
@@ -66,7 +67,13 @@ void CALLBACK autoRefreshTick(HWND, UINT, UINT_PTR, DWORD) {
     }
 
     AutoRefreshState& state = autoRefreshState();
-    if (!state.running || currentTheme().mode == Mode::System) return;
+    if (!state.running) return;
+    // Before the pass: Auto may switch the look, or give the stock look in high contrast.
+    try {
+        checkWindowsSettings(SettingsRead::IfNotified);
+    } catch (...) {
+    }
+    if (currentTheme().mode == Mode::System) return;
     state.refreshTickCount += 1;
     refreshWindows(RefreshScope::NewWindowsOnly);
     if (hasOverlays()) syncAllOverlays();

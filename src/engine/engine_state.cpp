@@ -7,6 +7,7 @@
 #include "engine/message_box.h"
 #include "engine/pointer_tracking.h"
 #include "engine/registry.h"
+#include "engine/settings_watch.h"
 #include "platform/window_relations.h"
 
 namespace hueloom {
@@ -19,6 +20,7 @@ struct EngineState {
     AutoRefreshState autoRefresh;
     HWND hoverButton = nullptr;  // the glyph button under the mouse
     HotPart hotPart;             // the header item or tab under the mouse
+    SettingsWatchState settingsWatch;
     DrawnControlPointer pointer;
     HHOOK messageBoxHook = nullptr;
 };
@@ -34,6 +36,7 @@ BOOL CALLBACK recordPreexisting(HWND window, LPARAM) {
 
 ThemedWindowRegistry& windowRegistry() noexcept { return g_engine.windows; }
 AutoRefreshState& autoRefreshState() noexcept { return g_engine.autoRefresh; }
+SettingsWatchState& settingsWatchState() noexcept { return g_engine.settingsWatch; }
 
 HWND hostWindow() noexcept { return g_engine.hostWindow; }
 void setHostWindow(HWND window) noexcept { g_engine.hostWindow = window; }
@@ -71,6 +74,13 @@ void clearEngineState() {
         KillTimer(g_engine.hostWindow, kDeferredPassTimerId);
         g_engine.autoRefresh.deferredPassPending = false;
     }
+    SettingsWatchState& watch = g_engine.settingsWatch;
+    if (watch.checkPending) {
+        KillTimer(watch.subclassedWindow ? watch.subclassedWindow : g_engine.hostWindow, kSettingsCheckTimerId);
+        watch.checkPending = false;
+    }
+    watch.subclassedWindow = nullptr;  // the module is pinned: the subclass may stay
+    watch.watching = false;
     ThemedWindowRegistry& windows = g_engine.windows;
     windows.themedControls.clear();
     windows.colorSubclassed.clear();

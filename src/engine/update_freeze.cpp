@@ -71,7 +71,9 @@ void endUpdate(UpdateEnd end) {
     for (HWND window : frozen) {
         if (IsWindow(window)) RedrawWindow(window, nullptr, nullptr, kRedrawWholeWindow);
     }
-    if (currentTheme().mode == Mode::System) stopAutoRefresh();
+    // Auto keeps ticking in the stock look of high contrast, to see it end.
+    const ThemeState& theme = currentTheme();
+    if (theme.mode == Mode::System && !theme.followsWindows) stopAutoRefresh();
 }
 
 } // namespace hueloom

@@ -14,6 +14,7 @@ enum class SubclassId : UINT_PTR {
     Glyph = 18503,
     Color = 18517,
     OverlayObject = 18521,
+    SettingChange = 18533,  // the host window, for the system's setting-change broadcast
     // Controls the plug-in draws itself, one painter each.
     HeaderPaint = 18601,
     TabPaint = 18602,

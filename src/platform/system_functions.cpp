@@ -66,6 +66,7 @@ void loadSystemFunctions() {
 
     functions.user32 = LoadLibraryW(L"user32.dll");
     lookUp(functions.user32, "RealGetWindowClassW", functions.realGetWindowClassW);
+    lookUp(functions.user32, "SystemParametersInfoW", functions.systemParametersInfoW);
     lookUp(functions.user32, "SetWindowsHookExW", functions.setWindowsHookExW);
     lookUp(functions.user32, "UnhookWindowsHookEx", functions.unhookWindowsHookEx);
     lookUp(functions.user32, "CallNextHookEx", functions.callNextHookEx);
@@ -81,6 +82,12 @@ void loadSystemFunctions() {
     lookUp(functions.comctl32, "SetWindowSubclass", functions.setWindowSubclass);
     lookUp(functions.comctl32, "RemoveWindowSubclass", functions.removeWindowSubclass);
     lookUp(functions.comctl32, "DefSubclassProc", functions.defSubclassProc);
+
+    functions.advapi32 = LoadLibraryW(L"advapi32.dll");
+    lookUp(functions.advapi32, "RegOpenKeyExW", functions.regOpenKeyExW);
+    lookUp(functions.advapi32, "RegQueryValueExW", functions.regQueryValueExW);
+    lookUp(functions.advapi32, "RegNotifyChangeKeyValue", functions.regNotifyChangeKeyValue);
+    lookUp(functions.advapi32, "RegCloseKey", functions.regCloseKey);
 }
 
 void forgetSystemModules() {
@@ -91,6 +98,7 @@ void forgetSystemModules() {
     functions.uxtheme = nullptr;
     functions.dwmapi = nullptr;
     functions.comctl32 = nullptr;
+    functions.advapi32 = nullptr;
 }
 
 int32_t windowsBuild() {

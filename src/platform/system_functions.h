@@ -20,6 +20,7 @@ struct SystemFunctions {
     HMODULE uxtheme = nullptr;
     HMODULE dwmapi = nullptr;
     HMODULE comctl32 = nullptr;
+    HMODULE advapi32 = nullptr;
 
     FARPROC (WINAPI* getProcAddress)(HMODULE, LPCSTR) = nullptr;
     UINT (WINAPI* realGetWindowClassW)(HWND, LPWSTR, UINT) = nullptr;
@@ -33,6 +34,12 @@ struct SystemFunctions {
     BOOL (WINAPI* setWindowSubclass)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR) = nullptr;
     BOOL (WINAPI* removeWindowSubclass)(HWND, SUBCLASSPROC, UINT_PTR) = nullptr;
     LRESULT (WINAPI* defSubclassProc)(HWND, UINT, WPARAM, LPARAM) = nullptr;
+    // The user's colour settings (Auto, [Skin.SystemDark], [Skin.HighContrast]).
+    LSTATUS (WINAPI* regOpenKeyExW)(HKEY, LPCWSTR, DWORD, REGSAM, PHKEY) = nullptr;
+    LSTATUS (WINAPI* regQueryValueExW)(HKEY, LPCWSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD) = nullptr;
+    LSTATUS (WINAPI* regNotifyChangeKeyValue)(HKEY, BOOL, DWORD, HANDLE, BOOL) = nullptr;
+    LSTATUS (WINAPI* regCloseKey)(HKEY) = nullptr;
+    BOOL (WINAPI* systemParametersInfoW)(UINT, UINT, PVOID, UINT) = nullptr;
     HHOOK (WINAPI* setWindowsHookExW)(int, HOOKPROC, HINSTANCE, DWORD) = nullptr;
     BOOL (WINAPI* unhookWindowsHookEx)(HHOOK) = nullptr;
     LRESULT (WINAPI* callNextHookEx)(HHOOK, int, WPARAM, LPARAM) = nullptr;

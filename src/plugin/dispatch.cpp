@@ -7,25 +7,12 @@
 #include "actions/action_table.h"
 #include "platform/heap_block.h"
 #include "platform/process_lifetime.h"
+#include "plugin/bridge_action_host.h"
 #include "plugin/host_bridge.h"
 
 namespace hueloom {
 
 namespace {
-
-// The actions' way to the host in the middle of their work. It remembers the first
-// variable that could not be set, so that the action does not answer "OK" without it.
-class BridgeActionHost final : public ActionHost {
-public:
-    void setVariable(std::wstring_view name, std::wstring_view value) override {
-        if (!HostBridge::setVariable(name, value) && lostVariable_.empty()) lostVariable_ = name;
-    }
-    bool runScriptLine(std::wstring_view line) override { return HostBridge::goSub(line); }
-    [[nodiscard]] const std::wstring& lostVariable() const noexcept { return lostVariable_; }
-
-private:
-    std::wstring lostVariable_;
-};
 
 // A failure of the action itself says more than a variable lost on the way.
 ActionResult withLostVariable(ActionResult result, const std::wstring& lostVariable) {

@@ -4,6 +4,7 @@
 #include "engine/engine_state.h"
 #include "engine/host_window.h"
 #include "engine/registry.h"
+#include "engine/settings_watch.h"
 #include "engine/theme_removal.h"
 #include "engine/theming_pass.h"
 #include "engine/update_freeze.h"
@@ -12,7 +13,9 @@
 #include "platform/module_pin.h"
 #include "platform/process_lifetime.h"
 #include "platform/system_functions.h"
+#include "platform/windows_color_settings.h"
 #include "plugin/host_bridge.h"
+#include "plugin/live_settings.h"
 #include "theme/theme_state.h"
 
 namespace hueloom {
@@ -21,6 +24,7 @@ void pluginStartup() {
     setShuttingDown(false);
     forgetModulePin();
     resetSystemFunctions();
+    forgetSettingsKeyWatch();
     resetHostCallbacks();
     resetCurrentTheme();
     deleteThemeBrushes();
@@ -28,6 +32,8 @@ void pluginStartup() {
     resetOverlayState();
     // The overlays read bound variables through the host, which they do not know.
     setBoundVariableReader(HostBridge::getVariable);
+    // Likewise the variables that follow Windows' settings between actions.
+    setSettingsChangeListener(publishSettingsChange);
 }
 
 void pluginTeardown() {
@@ -35,6 +41,7 @@ void pluginTeardown() {
     clearEngineState();  // kills the timers
     deleteThemeBrushes();
     overlayState().bindings.clear();
+    forgetSettingsKeyWatch();
     forgetSystemModules();
 }
 
@@ -48,7 +55,9 @@ void handleHostMessage(int32_t code) {
         endUpdate(UpdateEnd::AllLevels);
         stopAutoRefresh();
         cancelDeferredPass();
+        currentTheme().followsWindows = false;
         if (currentTheme().mode != Mode::System || !windowRegistry().colorSubclassed.empty()) restoreStockLook();
+        stopSettingsWatch();
         forgetPreexistingWindows();
         break;
     case HostMessage::PageChanging:

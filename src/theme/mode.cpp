@@ -17,6 +17,8 @@ std::optional<Mode> readModeWord(std::wstring_view word, ModeWords words) {
     return std::nullopt;
 }
 
+bool isAutoModeWord(std::wstring_view word) { return normalizedWord(word) == L"auto"; }
+
 const wchar_t* modeName(Mode mode) noexcept {
     switch (mode) {
     case Mode::Dark: return L"Dark";

@@ -26,4 +26,11 @@ enum class ModeWords {
 // "Dark", "Light" or "System".
 [[nodiscard]] const wchar_t* modeName(Mode mode) noexcept;
 
+// SetMode's word for following the user's Windows setting, as [Skin.Mode] shows it. Auto
+// is no Mode: while following, the theme paints with the Dark or Light Windows asks for.
+inline constexpr wchar_t kAutoModeName[] = L"Auto";
+// "auto" in any letter case, trimmed of spaces like the other script words. Skin files
+// keep their own rule, in which it is Dark.
+[[nodiscard]] bool isAutoModeWord(std::wstring_view word);
+
 } // namespace hueloom

@@ -14,6 +14,7 @@ namespace hueloom {
 struct ThemeState {
     Mode mode = Mode::System;
     bool active = false;               // the plug-in's own control colours are in force
+    bool followsWindows = false;       // Auto: `mode` tracks the user's Windows setting
     Color controlBack = 0xFFFFFF;
     Color controlText = 0x000000;
     Color pageBack = 0xF0F0F0;

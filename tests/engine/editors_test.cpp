@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editors/editor_choices.h"
@@ -120,15 +121,43 @@ TEST_CASE("mode editor pre-selects from the word and writes the chosen mode") {
     }
 
     SUBCASE("a mode the author clicks is written, whatever the parameter held") {
-        HostParams params{"dark"};
+        const std::pair<int, const char*> clicks[] = {{ids::kSystemButton, "System"}, {ids::kAutoButton, "Auto"}};
+        for (const auto& [button, written] : clicks) {
+            CAPTURE(written);
+            HostParams params{"dark"};
+            DialogDriver driver;
+            driver.when(kModeCaption, [button = button](HWND dialog) {
+                clickButton(dialog, button);
+                clickButton(dialog, IDOK);
+            });
+            CHECK(nbEditAction(2, params.array()) == 1);
+            requireDriven(driver);
+            CHECK(params.text(0) == written);
+        }
+    }
+
+    SUBCASE("\" auto \" pre-selects Auto, the fourth choice below the others, and writes Auto") {
+        HostParams params{" auto "};
+        bool autoShown = false, othersShown = true;
+        RECT autoBox{}, systemBox{}, okBox{};
         DialogDriver driver;
-        driver.when(kModeCaption, [](HWND dialog) {
-            clickButton(dialog, ids::kSystemButton);
+        driver.when(kModeCaption, [&](HWND dialog) {
+            autoShown = isChecked(dialog, ids::kAutoButton);
+            othersShown = isChecked(dialog, ids::kDarkButton) || isChecked(dialog, ids::kLightButton) ||
+                          isChecked(dialog, ids::kSystemButton);
+            GetWindowRect(GetDlgItem(dialog, ids::kAutoButton), &autoBox);
+            GetWindowRect(GetDlgItem(dialog, ids::kSystemButton), &systemBox);
+            GetWindowRect(GetDlgItem(dialog, IDOK), &okBox);
             clickButton(dialog, IDOK);
         });
         CHECK(nbEditAction(2, params.array()) == 1);
         requireDriven(driver);
-        CHECK(params.text(0) == "System");
+        CHECK(autoShown);
+        CHECK_FALSE(othersShown);
+        CHECK(autoBox.top >= systemBox.bottom);
+        CHECK(autoBox.left == systemBox.left);
+        CHECK(okBox.top >= autoBox.bottom);
+        CHECK(params.text(0) == "Auto");
     }
 
     SUBCASE("\"default\" pre-selects System, as SetMode reads it") {
@@ -150,17 +179,17 @@ TEST_CASE("mode editor pre-selects from the word and writes the chosen mode") {
     SUBCASE("Enter accepts and Escape cancels") {
         HostParams params{"system"};
         DialogDriver driver;
-        driver.when(kModeCaption, [](HWND) { pressKey(VK_RETURN); });
+        driver.when(kModeCaption, [](HWND dialog) { pressKey(dialog, VK_RETURN); });
         CHECK(nbEditAction(2, params.array()) == 1);
         CHECK(params.text(0) == "System");
 
         HostParams untouched{"light"};
-        driver.when(kModeCaption, [](HWND) { pressKey(VK_ESCAPE); });
+        driver.when(kModeCaption, [](HWND dialog) { pressKey(dialog, VK_ESCAPE); });
         CHECK(nbEditAction(2, untouched.array()) == 0);
         // Enter on a focused push button presses that button, not OK.
         driver.when(kModeCaption, [](HWND dialog) {
             SetFocus(GetDlgItem(dialog, IDCANCEL));
-            pressKey(VK_RETURN);
+            pressKey(dialog, VK_RETURN);
         });
         CHECK(nbEditAction(2, untouched.array()) == 0);
         requireDriven(driver);
@@ -316,7 +345,7 @@ TEST_CASE("apply editor writes both fields as typed and browses for the file") {
         driver.when(kApplyCaption, [&](HWND dialog) {
             shownFile = windowText(GetDlgItem(dialog, ids::kSkinFileField));
             shownSubroutine = windowText(GetDlgItem(dialog, ids::kSubroutineField));
-            pressKey(VK_RETURN);
+            pressKey(dialog, VK_RETURN);
         });
         CHECK(nbEditAction(1, params.array()) == 1);
         requireDriven(driver);

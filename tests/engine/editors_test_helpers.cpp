@@ -169,6 +169,9 @@ void DialogDriver::poll() {
         EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&search));
         if (search.found && search.found != lastHandled_)
             cancelVisibleDialogs(("unexpected window '" + narrow(windowText(search.found)) + "'").c_str());
+        // A step whose dialog never closes would leave the editor's loop waiting for ever.
+        else if (search.found && GetTickCount() - waitingSince_ > kStepTimeoutMs)
+            cancelVisibleDialogs(("window '" + narrow(windowText(search.found)) + "' still open after its step").c_str());
     }
     busy_ = false;
 }
@@ -198,8 +201,14 @@ std::string narrow(const std::wstring& text) {
 
 void clickButton(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-void pressKey(WPARAM virtualKey) {
+void pressKey(HWND dialog, WPARAM virtualKey) {
     HWND focus = GetFocus();
+    if (focus != dialog && !IsChild(dialog, focus)) {
+        SetForegroundWindow(dialog);
+        SetActiveWindow(dialog);  // the dialog gives the focus back to its control
+        focus = GetFocus();
+    }
+    if (focus != dialog && !IsChild(dialog, focus)) focus = dialog;
     PostMessageW(focus, WM_KEYDOWN, virtualKey, 1);
     PostMessageW(focus, WM_KEYUP, virtualKey, 0xC0000001);
 }

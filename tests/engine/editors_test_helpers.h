@@ -90,8 +90,10 @@ private:
 
 // Clicks a dialog's button the way the mouse does (the button tells its parent).
 void clickButton(HWND dialog, int id);
-// Sends a key press to the focused control through the thread's queue.
-void pressKey(WPARAM virtualKey);
+// Sends a key press to the focused control through the thread's queue. A dialog that has
+// not been activated yet (the X server's focus events may come late) is activated first,
+// so that the key is not posted to no window at all.
+void pressKey(HWND dialog, WPARAM virtualKey);
 [[nodiscard]] bool isChecked(HWND dialog, int id);
 
 // The system colour dialog: the colour in its red, green and blue fields, and choosing one.

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "actions/action_table.h"
+#include "engine/settings_watch.h"
 #include "platform/heap_block.h"
 #include "plugin/entry_points.h"
 #include "plugin/host_bridge.h"
@@ -116,6 +117,9 @@ HWND createChild(HWND parent, const wchar_t* className, DWORD style, int x, int 
 }
 
 void resetPlugin(HWND hostWindow) {
+    // The watch of Windows' settings holds registry handles and a subclass; a reset
+    // forgets them, so they are given back first.
+    hueloom::stopSettingsWatch();
     hueloom::pluginStartup();
     FakeHost::current().clear();
     FakeHost::current().install();
@@ -133,6 +137,15 @@ void pumpMessages(DWORD milliseconds) {
         if (GetTickCount() - start >= milliseconds) break;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     } while (GetTickCount() - start < milliseconds);
+}
+
+bool pumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds) return false;
+        pumpMessages(5);
+    }
+    return true;
 }
 
 int freeGdiHandles() {

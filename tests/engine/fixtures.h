@@ -50,6 +50,8 @@ void resetPlugin(HWND hostWindow = nullptr);
 
 // Runs the thread's message queue for a while (timers, paints).
 void pumpMessages(DWORD milliseconds);
+// Runs it until `done` holds (true) or the time is up (false).
+bool pumpUntil(const std::function<bool()>& done, DWORD milliseconds);
 
 // Number of GDI objects the process can still create (free-handle probe).
 int freeGdiHandles();

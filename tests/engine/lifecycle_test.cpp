@@ -171,10 +171,13 @@ TEST_CASE("GetInfo right after load writes the defaults") {
     CHECK(host.var("[Skin.AutoRefresh]") == "0");
     CHECK(host.var("[Skin.Version]") == HUELOOM_VERSION_TEXT);
     CHECK(host.lastError() == "OK");
-    // The eight theme variables come in a fixed order after the four of GetInfo.
-    REQUIRE(host.sets.size() == 13);
-    CHECK(host.sets[4].first == "[Skin.Mode]");
-    CHECK(host.sets[11].first == "[Skin.TitleText]");
+    // The eight theme variables come in a fixed order after the six of GetInfo, the two
+    // about Windows' colour settings last among those.
+    REQUIRE(host.sets.size() == 15);
+    CHECK(host.sets[4].first == "[Skin.SystemDark]");
+    CHECK(host.sets[5].first == "[Skin.HighContrast]");
+    CHECK(host.sets[6].first == "[Skin.Mode]");
+    CHECK(host.sets[13].first == "[Skin.TitleText]");
 
     seam.host().setVariable = nullptr;
     CHECK(testing::executeAction(8, {}) == 1);

@@ -46,3 +46,17 @@ TEST_CASE("mode names are what [Skin.Mode] shows and the mode editor writes back
     for (Mode mode : {Mode::Dark, Mode::Light, Mode::System})
         CHECK(readModeWord(modeName(mode), ModeWords::Script) == mode);
 }
+
+TEST_CASE("Auto is a script word of its own, trimmed and in any case; skins keep their rule") {
+    for (const wchar_t* word : {L"auto", L" AUTO ", L"Auto"}) {
+        CAPTURE(word);
+        CHECK(isAutoModeWord(word));
+        CHECK_FALSE(readModeWord(word, ModeWords::Script).has_value());  // no base mode
+    }
+    for (const wchar_t* word : {L"\tauto", L"automatic", L"", L"dark", L"au to"}) {
+        CAPTURE(word);
+        CHECK_FALSE(isAutoModeWord(word));
+    }
+    CHECK(isAutoModeWord(kAutoModeName));
+    CHECK(skinMode(L"Auto") == Mode::Dark);
+}

@@ -149,6 +149,8 @@ TEST_CASE("mode and switch words that are fine raise nothing") {
     // Words that silently mean Dark, and an empty one.
     CHECK(contains(findingAt(check("[Hueloom]\nMode=2\n"), 2), "Mode '2' is not a mode word"));
     CHECK(contains(findingAt(check("[Hueloom]\nMode=\n"), 2), "Mode is empty: Apply uses Dark"));
+    CHECK(contains(findingAt(check("[Hueloom]\nMode=auto\n"), 2),
+                   "Mode 'auto' is not a mode word of skins: Apply uses Dark (to follow Windows, call Hueloom_SetMode \"Auto\")"));
     CHECK(contains(findingAt(check("[Hueloom]\nArticleText=\n"), 2), "ArticleText is empty: Apply reads it as On"));
 }
 
@@ -201,6 +203,11 @@ TEST_CASE("findings in the section Objects and on the file as a whole") {
     CHECK(contains(findingAt(r, 7), "warning: 'Title' is given again: [Skin.Title] is set twice and this value wins over line 2"));
     CHECK(findingsAt(r, 8).empty());
     CHECK(contains(findingAt(r, 9), "An entry without a key"));
+    // The two that follow the Windows setting are written between actions too.
+    CHECK(contains(findingAt(check("[Hueloom]\n[Objects]\nsystemdark=yes\n"), 3),
+                   "warning: [Skin.systemdark] is a variable of the plug-in's own: the plug-in overwrites it when GetInfo "
+                   "or SetMode \"Auto\" runs and when the Windows setting changes"));
+    CHECK(contains(findingAt(check("[Hueloom]\n[Objects]\nHighContrast=no\n"), 3), "[Skin.HighContrast] is a variable of the plug-in's own"));
 }
 
 TEST_CASE("System mode: the theme keys are not read, Objects still count, nothing is measured") {

@@ -21,6 +21,8 @@ constexpr std::wstring_view kThemeVariables[] = {L"Mode",      L"ControlBack", L
                                                  L"Name",      L"File"};
 constexpr std::wstring_view kActionVariables[] = {L"Build",      L"Supported", L"Version",
                                                   L"AutoRefresh", L"Windows",  L"WindowCount"};
+// Written again whenever the user changes the Windows setting, not only by an action.
+constexpr std::wstring_view kWindowsSettingVariables[] = {L"SystemDark", L"HighContrast"};
 
 class Findings {
 public:
@@ -134,6 +136,10 @@ void checkModeWord(const IniEntry& entry, Findings& out) {
     if (findIgnoringCase(kModeWords, word)) return;
     if (word.empty())
         out.add(Severity::Warning, entry.line, entry.key, L"Mode is empty: Apply uses Dark");
+    else if (isAutoModeWord(word))
+        out.add(Severity::Warning, entry.line, entry.key,
+                L"Mode " + quoted(entry.value) +
+                    L" is not a mode word of skins: Apply uses Dark (to follow Windows, call Hueloom_SetMode \"Auto\")");
     else
         out.add(Severity::Warning, entry.line, entry.key,
                 L"Mode " + quoted(entry.value) + L" is not a mode word: Apply uses Dark (the words are Dark, Light and System)");
@@ -223,6 +229,8 @@ std::wstring reservedVariableRemark(std::wstring_view key, Mode mode) {
         return mode == Mode::System ? L"in System mode it replaces the plug-in's own value"
                                         : L"Apply writes the theme's own value over it right after";
     if (findIgnoringCase(kActionVariables, key)) return L"the plug-in overwrites it when GetInfo, AutoRefresh or ListWindows runs";
+    if (findIgnoringCase(kWindowsSettingVariables, key))
+        return L"the plug-in overwrites it when GetInfo or SetMode \"Auto\" runs and when the Windows setting changes";
     return {};
 }
 

@@ -94,7 +94,7 @@ std::string modeText(Random& random) {
         case 0:
         case 1:
             return random.pick(
-                {"Dark", "dark", " LIGHT ", "Light", "System", "1", "2", "0", "default", "none"});
+                {"Dark", "dark", " LIGHT ", "Light", "System", "1", "2", "0", "default", "none", "Auto", " auto "});
         case 2:
             return random.pick({"", "Blue", "darker", "3", "-1", "Dark Light"});
         default:

@@ -59,7 +59,7 @@ echo "release: skin_check.exe $(size_of "$stripped/skin_check.exe") bytes (with 
 # The pages of the documentation in reading order; every Markdown file in docs/ must be
 # listed, so that a new page cannot be left out of the HTML by mistake. The developers'
 # pages stay out of the release.
-pages=(README getting-started actions variables skin-files host-objects windows-versions skin-checker)
+pages=(README getting-started skin-files skin-checker host-objects actions variables windows-versions troubleshooting glossary)
 developer_pages=(architecture)
 for f in docs/*.md; do
   name="$(basename "$f" .md)"

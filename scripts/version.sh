@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Prints the plug-in's version, as written in src/common/version.h ("1.4.3").
+# Prints the plug-in's version, as written in src/common/version.h ("1.5.0").
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 version="$(sed -n 's/^#define HUELOOM_VERSION_TEXT "\([^"]*\)"$/\1/p' "$here/src/common/version.h")"

@@ -4,9 +4,9 @@
 // these four lines and nothing else. Plain macros only: the resource compiler reads this
 // file too.
 #define HUELOOM_VERSION_MAJOR 1
-#define HUELOOM_VERSION_MINOR 4
-#define HUELOOM_VERSION_PATCH 3
-#define HUELOOM_VERSION_TEXT "1.4.3"
+#define HUELOOM_VERSION_MINOR 5
+#define HUELOOM_VERSION_PATCH 0
+#define HUELOOM_VERSION_TEXT "1.5.0"
 
 #if defined(__cplusplus) && !defined(RC_INVOKED)
 namespace hueloom::version_detail {

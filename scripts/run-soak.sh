@@ -91,8 +91,8 @@ set -e
 # The assertions pass by the thousand: show what matters. The progress lines (one per 500
 # actions) would push a long run's closing figures out of the listing: only the last shows.
 grep -E '^(soak:|host:|fault-soak:|.*FAILED|.*error|.*fault|    (actual|expected|not expected|to contain):)' "$out/host.log" |
-  grep -v '^host: screenshot' | grep -Ev '^soak: [0-9]+ actions$' | head -n 80
-grep -E '^soak: [0-9]+ actions$' "$out/host.log" | tail -n 1
+  grep -v '^host: screenshot' | grep -Ev '^soak: [0-9]+ actions[[:space:]]*$' | head -n 80
+grep -E '^soak: [0-9]+ actions[[:space:]]*$' "$out/host.log" | tail -n 1 || true
 echo "run-soak: seed $seed finished in $((SECONDS - started)) s with exit code $status"
 if [ "$status" -eq 0 ] && [ "$keep" = 0 ]; then
   rm -rf "$out"
